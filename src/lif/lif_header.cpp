@@ -1,0 +1,100 @@
+#include "lif/lif_header.h"
+
+namespace velkord {
+namespace {
+
+constexpr std::uint32_t low_24_bits = 0xFFFFFF;
+
+void put_big_endian(LifHeaderBytes& bytes, std::size_t offset,
+                    std::size_t width, std::uint32_t value) {
+    for (std::size_t i = 0; i < width; ++i) {
+        const std::size_t shift = 8 * (width - 1 - i);
+        bytes[offset + i] = static_cast<unsigned char>((value >> shift) & 0xFF);
+    }
+}
+
+std::uint32_t get_big_endian(const LifHeaderBytes& bytes, std::size_t offset,
+                             std::size_t width) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < width; ++i) {
+        value = (value << 8) | bytes[offset + i];
+    }
+    return value;
+}
+
+}  // namespace
+
+LifHeaderBytes encode_lif_header(const LifHeader& header) {
+    LifHeaderBytes bytes{};
+    for (std::size_t i = 0; i < lif_name_size; ++i) {
+        bytes[i] = header.name[i];
+    }
+    put_big_endian(bytes, 10, 2, header.file_type);
+    put_big_endian(bytes, 12, 4, header.start_sector);
+    put_big_endian(bytes, 16, 4, header.sector_count);
+    put_big_endian(bytes, 26, 2, header.implementation_code);
+    const std::uint32_t nibbles = header.nibble_count & low_24_bits;
+    bytes[28] = static_cast<unsigned char>(nibbles & 0xFF);
+    bytes[29] = static_cast<unsigned char>((nibbles >> 8) & 0xFF);
+    bytes[30] = static_cast<unsigned char>((nibbles >> 16) & 0xFF);
+    bytes[31] = header.closing_byte;
+    return bytes;
+}
+
+LifHeader parse_lif_header(const LifHeaderBytes& bytes) {
+    LifHeader header;
+    for (std::size_t i = 0; i < lif_name_size; ++i) {
+        header.name[i] = bytes[i];
+    }
+    header.file_type = static_cast<std::uint16_t>(get_big_endian(bytes, 10, 2));
+    header.start_sector = get_big_endian(bytes, 12, 4);
+    header.sector_count = get_big_endian(bytes, 16, 4);
+    header.implementation_code =
+        static_cast<std::uint16_t>(get_big_endian(bytes, 26, 2));
+    header.nibble_count = bytes[28] | (std::uint32_t{bytes[29]} << 8) |
+                          (std::uint32_t{bytes[30]} << 16);
+    header.closing_byte = bytes[31];
+    return header;
+}
+
+LifName lif_name_field(const std::string& destination_name) {
+    LifName name;
+    name.fill(' ');
+    for (std::size_t i = 0; i < lif_name_size && i < destination_name.size();
+         ++i) {
+        const char c = destination_name[i];
+        if (c == '.') {
+            break;
+        }
+        const bool lower = c >= 'a' && c <= 'z';
+        name[i] = static_cast<unsigned char>(lower ? c - 'a' + 'A' : c);
+    }
+    return name;
+}
+
+std::uint16_t lif_file_type(char type_letter) {
+    switch (type_letter) {
+        case 'B':
+            return lif_type_bin;
+        case 'R':
+            return lif_type_rom;
+        case 'T':
+            return lif_type_text;
+        default:
+            return lif_type_lex;
+    }
+}
+
+LifHeaderBytes build_lif_header(const std::string& destination_name,
+                                char type_letter, std::uint32_t sector_count,
+                                std::uint32_t nibble_count) {
+    LifHeader header;
+    header.name = lif_name_field(destination_name);
+    header.file_type = lif_file_type(type_letter);
+    header.sector_count = sector_count & low_24_bits;
+    header.implementation_code = lif_implementation_code;
+    header.nibble_count = nibble_count;
+    return encode_lif_header(header);
+}
+
+}  // namespace velkord

@@ -1,0 +1,75 @@
+// The 32-byte LIF header: the layout of a LIF directory entry, which starts
+// every file sent to or received from the HP-71B. This is the only place that
+// knows the byte layout; writers and readers both go through it.
+#ifndef VELKORD_LIF_LIF_HEADER_H
+#define VELKORD_LIF_LIF_HEADER_H
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace velkord {
+
+constexpr std::size_t lif_header_size = 32;
+constexpr std::size_t lif_name_size = 10;
+constexpr std::size_t sector_size = 256;
+
+// Every header this tool writes carries this implementation code.
+constexpr std::uint16_t lif_implementation_code = 0x8001;
+
+constexpr std::uint16_t lif_type_lex = 0xE208;
+constexpr std::uint16_t lif_type_bin = 0xE204;
+constexpr std::uint16_t lif_type_rom = 0xE21C;
+constexpr std::uint16_t lif_type_text = 0x0001;
+
+// The nibble count is 24 bits wide, so raw data stop one byte short of 2^23.
+constexpr std::uint32_t max_raw_data_bytes = (std::uint32_t{1} << 23) - 1;
+// The sector count is written in 24 bits as well.
+constexpr std::uint64_t max_lif_data_bytes =
+    ((std::uint64_t{1} << 24) - 1) * sector_size;
+
+using LifHeaderBytes = std::array<unsigned char, lif_header_size>;
+using LifName = std::array<unsigned char, lif_name_size>;
+
+// The decoded fields, as stored. Bytes 20-25 are not kept: in a volume's
+// directory they hold a date, and no reader of a single file looks at them.
+struct LifHeader {
+    LifName name{};                      // bytes 0-9, space-filled
+    std::uint16_t file_type = 0;         // bytes 10-11, big-endian
+    std::uint32_t start_sector = 0;      // bytes 12-15, big-endian
+    std::uint32_t sector_count = 0;      // bytes 16-19, big-endian
+    std::uint16_t implementation_code = 0;  // bytes 26-27, big-endian
+    std::uint32_t nibble_count = 0;      // bytes 28-30, little-endian
+    unsigned char closing_byte = 0;      // byte 31
+};
+
+// Writes the fields byte by byte, so the host's byte order never matters.
+// Bytes 20-25 are zero; only the low 24 bits of the nibble count are kept.
+LifHeaderBytes encode_lif_header(const LifHeader& header);
+LifHeader parse_lif_header(const LifHeaderBytes& bytes);
+
+// The header of a new LIF file named `destination_name` (as typed) with the
+// given type letter (L, B, R or T) and counts, of which the low 24 bits are kept.
+LifHeaderBytes build_lif_header(const std::string& destination_name,
+                                char type_letter, std::uint32_t sector_count,
+                                std::uint32_t nibble_count);
+
+// At most 10 characters of the name, up to its first '.', ASCII letters
+// upper-cased, other bytes unchanged, space-filled. A directory part stays.
+LifName lif_name_field(const std::string& destination_name);
+
+// L gives LEX; B, R and T give BIN, ROM and TEXT.
+std::uint16_t lif_file_type(char type_letter);
+
+// A nibble count stands for half as many bytes, rounded up.
+constexpr std::uint32_t payload_bytes(std::uint32_t nibble_count) {
+    return nibble_count / 2 + nibble_count % 2;
+}
+
+constexpr std::uint64_t sectors_for(std::uint64_t data_bytes) {
+    return (data_bytes + sector_size - 1) / sector_size;
+}
+
+}  // namespace velkord
+
+#endif

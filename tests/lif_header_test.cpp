@@ -1,0 +1,126 @@
+#include "lif/lif_header.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace velkord {
+namespace {
+
+std::string name_text(const LifName& name) {
+    return std::string(name.begin(), name.end());
+}
+
+TEST(LifHeader, ThousandByteLexFileGetsTheKnownBytes) {
+    const LifHeaderBytes expected = {
+        0x50, 0x52, 0x4F, 0x47, 0x20, 0x20, 0x20, 0x20, 0x20, 0x20, 0xE2,
+        0x08, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x04, 0x00, 0x00,
+        0x00, 0x00, 0x00, 0x00, 0x80, 0x01, 0xD0, 0x07, 0x00, 0x00};
+    EXPECT_EQ(build_lif_header("prog.lex", 'L', 4, 2000), expected);
+}
+
+TEST(LifHeader, NameField) {
+    const struct {
+        std::string typed;
+        std::string field;
+    } cases[] = {
+        {"prog.lex", "PROG      "},
+        {"averylongname", "AVERYLONGN"},
+        {".hidden", "          "},
+        {"out\\prog.lex", "OUT\\PROG  "},
+        {"out/prog.lex", "OUT/PROG  "},
+        {"", "          "},
+        {"a.b.c", "A         "},
+        {"MiXeD-9_z", "MIXED-9_Z "},
+        {"exactly10c", "EXACTLY10C"},
+        {"caf\xe9\xff", "CAF\xe9\xff     "},  // bytes above 0x7F unchanged
+        {"{@[`~}.x", "{@[`~}    "},          // neighbours of a-z unchanged
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(name_text(lif_name_field(c.typed)), c.field) << c.typed;
+    }
+}
+
+TEST(LifHeader, TypeLetterSetsTypeBytesOnly) {
+    const struct {
+        char letter;
+        unsigned char high, low;
+    } cases[] = {{'L', 0xE2, 0x08}, {'B', 0xE2, 0x04}, {'R', 0xE2, 0x1C},
+                 {'T', 0x00, 0x01}};
+    const LifHeaderBytes lex = build_lif_header("x", 'L', 3, 5);
+    for (const auto& c : cases) {
+        LifHeaderBytes bytes = build_lif_header("x", c.letter, 3, 5);
+        EXPECT_EQ(bytes[10], c.high) << c.letter;
+        EXPECT_EQ(bytes[11], c.low) << c.letter;
+        bytes[10] = lex[10];
+        bytes[11] = lex[11];
+        EXPECT_EQ(bytes, lex) << c.letter;
+    }
+}
+
+TEST(LifHeader, CountsKeepTheirLow24Bits) {
+    const struct {
+        std::uint32_t sectors, nibbles;
+        std::vector<unsigned char> bytes_16_to_19, bytes_28_to_31;
+    } cases[] = {
+        {0, 0, {0, 0, 0, 0}, {0, 0, 0, 0}},
+        {0x123456, 0x123456, {0, 0x12, 0x34, 0x56}, {0x56, 0x34, 0x12, 0}},
+        {0xFFFFFF, 0xFFFFFF, {0, 0xFF, 0xFF, 0xFF}, {0xFF, 0xFF, 0xFF, 0}},
+        {0x1000001, 0x1000002, {0, 0, 0, 0x01}, {0x02, 0, 0, 0}},
+        {0xFFFFFFFF, 0xFFFFFFFF, {0, 0xFF, 0xFF, 0xFF}, {0xFF, 0xFF, 0xFF, 0}},
+    };
+    for (const auto& c : cases) {
+        const LifHeaderBytes bytes = build_lif_header("x", 'L', c.sectors, c.nibbles);
+        EXPECT_EQ(std::vector<unsigned char>(&bytes[16], &bytes[20]),
+                  c.bytes_16_to_19) << c.sectors;
+        EXPECT_EQ(std::vector<unsigned char>(&bytes[28], &bytes[32]),
+                  c.bytes_28_to_31) << c.nibbles;
+        EXPECT_EQ(std::vector<unsigned char>(&bytes[12], &bytes[16]),
+                  std::vector<unsigned char>(4, 0));
+        EXPECT_EQ(std::vector<unsigned char>(&bytes[20], &bytes[26]),
+                  std::vector<unsigned char>(6, 0));
+    }
+}
+
+TEST(LifHeader, ParseReadsEveryFieldInItsByteOrder) {
+    LifHeaderBytes bytes;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = static_cast<unsigned char>(0xA0 + i);
+    }
+    const LifHeader header = parse_lif_header(bytes);
+    EXPECT_EQ(name_text(header.name), "\xA0\xA1\xA2\xA3\xA4\xA5\xA6\xA7\xA8\xA9");
+    EXPECT_EQ(header.file_type, 0xAAAB);
+    EXPECT_EQ(header.start_sector, 0xACADAEAFu);
+    EXPECT_EQ(header.sector_count, 0xB0B1B2B3u);
+    EXPECT_EQ(header.implementation_code, 0xBABB);
+    EXPECT_EQ(header.nibble_count, 0xBEBDBCu);
+    EXPECT_EQ(header.closing_byte, 0xBF);
+
+    // Everything but the unused bytes 20-25 comes back as it was.
+    LifHeaderBytes expected = bytes;
+    for (std::size_t i = 20; i < 26; ++i) {
+        expected[i] = 0;
+    }
+    EXPECT_EQ(encode_lif_header(header), expected);
+}
+
+TEST(LifHeader, PayloadAndSectorArithmetic) {
+    const struct {
+        std::uint32_t nibbles, bytes;
+    } payloads[] = {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {0x1000, 2048},
+                    {0xFFFFFF, 0x800000}};
+    for (const auto& p : payloads) {
+        EXPECT_EQ(payload_bytes(p.nibbles), p.bytes) << p.nibbles;
+    }
+    const struct {
+        std::uint64_t bytes, sectors;
+    } sectors[] = {{0, 0}, {1, 1}, {255, 1}, {256, 1}, {257, 2}, {1000, 4},
+                   {max_raw_data_bytes, 32768}};
+    for (const auto& s : sectors) {
+        EXPECT_EQ(sectors_for(s.bytes), s.sectors) << s.bytes;
+    }
+}
+
+}  // namespace
+}  // namespace velkord
