@@ -1,0 +1,71 @@
+# Helpers shared by the end-to-end tests. Each test runs the real binary
+# ($VELKORD, run through $VELKORD_RUNNER when that is set) in a fresh
+# temporary folder, which is removed when the test ends.
+set -euo pipefail
+
+: "${VELKORD:?VELKORD must name the velkord executable}"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# run ARGS...: runs the tool; its standard output goes to the file "out" and
+# its exit status to $status.
+run() {
+    set +e
+    if [ -n "${VELKORD_RUNNER:-}" ]; then
+        # A Windows console writes CR LF; the messages are compared without CR.
+        $VELKORD_RUNNER "$VELKORD" "$@" | tr -d '\r' > out
+        status=${PIPESTATUS[0]}
+    else
+        "$VELKORD" "$@" > out
+        status=$?
+    fi
+    set -e
+}
+
+# expect STATUS TEXT ARGS...: runs the tool and checks its exit status and
+# every byte it prints.
+expect() {
+    local want_status=$1 want_text=$2
+    shift 2
+    run "$@"
+    printf '%s' "$want_text" > want
+    cmp -s want out || fail "velkord $*: printed $(od -c out), expected $(od -c want)"
+    [ "$status" = "$want_status" ] || fail "velkord $*: exit $status, expected $want_status"
+}
+
+# same_bytes FILE EXPECTED: the file holds exactly the expected bytes.
+same_bytes() {
+    cmp "$1" "$2" >&2 || fail "$1 differs from $2"
+}
+
+# ff N: prints N bytes of 0xFF.
+ff() {
+    head -c "$1" /dev/zero | tr '\0' '\377'
+}
+
+# pattern N: prints N bytes that run through every byte value.
+pattern() {
+    awk -v n="$1" 'BEGIN { for (i = 0; i < 256; i++) printf "%c", i }' > "$work/.256"
+    local i
+    : > "$work/.pattern"
+    for ((i = 0; i < $1; i += 256)); do cat "$work/.256" >> "$work/.pattern"; done
+    head -c "$1" "$work/.pattern"
+}
+
+# lif_header NAME TYPE SECTORS NIBBLES: the 32 header bytes; NAME is the
+# 10-byte field, TYPE four hex digits, the counts decimal.
+lif_header() {
+    local s=$3 n=$4
+    printf '%s' "$1"
+    printf "\\x${2:0:2}\\x${2:2:2}\\0\\0\\0\\0\\0"
+    printf "$(printf '\\x%02x\\x%02x\\x%02x' $((s >> 16 & 255)) $((s >> 8 & 255)) $((s & 255)))"
+    printf '\0\0\0\0\0\0\x80\x01'
+    printf "$(printf '\\x%02x\\x%02x\\x%02x' $((n & 255)) $((n >> 8 & 255)) $((n >> 16 & 255)))"
+    printf '\0'
+}
