@@ -47,9 +47,19 @@ peak() {
     printf '%-34s peak memory %d KiB (target at most %d KiB)\n' "$label" "$kib" "$limit"
 }
 
+# A 64 MiB text of short and long lines, some of them longer than a record.
+awk 'BEGIN { srand(71); line = "10 DISP \"HELLO, WORLD\" @ GOSUB 200 ! say it"
+             while (length(line) < 9000) line = line line
+             for (size = 0; size < 1048576; size += n + 2) {
+                 n = (rand() < 0.02) ? int(rand() * 9000) : int(rand() * 80)
+                 printf "%s\r\n", substr(line, 1, n) } }' > chunk.txt
+for i in $(seq 64); do cat chunk.txt; done > text.txt
+
 head -c 32768 /dev/urandom > small.bin
 head -c 8388607 /dev/urandom > large.bin
 
 compare "raw, 32 KiB" "at most 1.00" 20 small.bin -- small.bin small.lif
 compare "raw, 8,388,607 bytes" "at most 1.50" 5 large.bin -- large.bin large.lif
 peak "raw, 8,388,607 bytes" $(( 8388607 / 1024 + 4096 )) large.bin large.lif
+compare "TEXT, 64 MiB" "at most 2.00" 1 text.txt -- text.txt text.lif /t
+peak "TEXT, 64 MiB" $(( $(wc -c < text.lif) * 3 / 2 / 1024 )) text.txt text.lif /t

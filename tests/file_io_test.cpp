@@ -50,6 +50,17 @@ TEST(CopyBytes, CopiesExactlyTheCountAndEverythingReadBeforeAShortEnd) {
     }
 }
 
+TEST(CopyBytes, ReadErrorIsReported) {
+    // Reading a directory fails where opening one succeeds.
+    File directory(std::fopen(".", "rb"));
+    if (!directory) {
+        GTEST_SKIP() << "directories cannot be opened here";
+    }
+    File output(std::tmpfile());
+    EXPECT_EQ(copy_bytes(directory.get(), output.get(), 10),
+              CopyEnd::read_failed);
+}
+
 TEST(FinishOutput, NamesTheFirstFailure) {
     const struct {
         CopyEnd end;

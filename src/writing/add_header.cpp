@@ -4,6 +4,7 @@
 
 #include "lif/file_io.h"
 #include "lif/lif_header.h"
+#include "writing/text_records.h"
 
 namespace velkord {
 namespace {
@@ -44,6 +45,36 @@ Report add_raw_data(std::FILE* input, const std::string& input_name,
     return finish_output(output, end, input_name, destination_name);
 }
 
+// TEXT: the input's lines as records. They are converted in full before the
+// destination is created, so a failure of the input leaves it untouched.
+Report add_text_data(std::FILE* input, const std::string& input_name,
+                     const std::string& destination_name) {
+    const TextRecords records = convert_text_records(
+        input, regular_file_size(input_name).value_or(0));
+    switch (records.status) {
+        case TextStatus::read_error:
+            return report_read_error(input_name);
+        case TextStatus::too_large:
+            return report_too_large(input_name);
+        case TextStatus::converted:
+            break;
+    }
+    File output = create_output(destination_name);
+    if (!output) {
+        return report_cannot_create(destination_name);
+    }
+    // The records tell their own lengths: a TEXT header's nibble count is 0.
+    const LifHeaderBytes header = build_lif_header(
+        destination_name, 'T',
+        static_cast<std::uint32_t>(records.bytes.size() / sector_size), 0);
+    const bool written =
+        write_bytes(output.get(), header.data(), header.size()) &&
+        write_bytes(output.get(), records.bytes.data(), records.bytes.size());
+    return finish_output(output,
+                         written ? CopyEnd::complete : CopyEnd::write_failed,
+                         input_name, destination_name);
+}
+
 }  // namespace
 
 Report add_header(const std::string& input_name,
@@ -54,6 +85,9 @@ Report add_header(const std::string& input_name,
     }
     if (is_same_file(input_name, destination_name)) {
         return report_input_as_output(destination_name);
+    }
+    if (type_letter == 'T') {
+        return add_text_data(input.get(), input_name, destination_name);
     }
     return add_raw_data(input.get(), input_name, destination_name, type_letter);
 }
