@@ -61,5 +61,7 @@ head -c 8388607 /dev/urandom > large.bin
 compare "raw, 32 KiB" "at most 1.00" 20 small.bin -- small.bin small.lif
 compare "raw, 8,388,607 bytes" "at most 1.50" 5 large.bin -- large.bin large.lif
 peak "raw, 8,388,607 bytes" $(( 8388607 / 1024 + 4096 )) large.bin large.lif
+"$tool" large.bin large.lif
+compare "/x, 8,388,607 bytes" "at most 1.50" 5 large.lif -- large.lif large.out /x
 compare "TEXT, 64 MiB" "at most 2.00" 1 text.txt -- text.txt text.lif /t
 peak "TEXT, 64 MiB" $(( $(wc -c < text.lif) * 3 / 2 / 1024 )) text.txt text.lif /t

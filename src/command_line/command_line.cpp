@@ -1,5 +1,7 @@
 #include "command_line/command_line.h"
 
+#include "reading/show_header.h"
+#include "reading/strip_header.h"
 #include "writing/add_header.h"
 
 namespace velkord {
@@ -53,6 +55,12 @@ Report run_command_line(const std::vector<std::string>& arguments) {
     }
     if (settings.first_name.empty()) {
         return failure("Error: no file name\n");
+    }
+    if (settings.info) {
+        return show_header(settings.first_name);
+    }
+    if (settings.strip) {
+        return strip_header(settings.first_name, settings.second_name);
     }
     if (!settings.second_name.empty()) {
         return add_header(settings.first_name, settings.second_name,

@@ -2,6 +2,7 @@
 # ($VELKORD, run through $VELKORD_RUNNER when that is set) in a fresh
 # temporary folder, which is removed when the test ends.
 set -euo pipefail
+export LC_ALL=C
 
 : "${VELKORD:?VELKORD must name the velkord executable}"
 work=$(mktemp -d)
@@ -58,11 +59,11 @@ pattern() {
     head -c "$1" "$work/.pattern"
 }
 
-# lif_header NAME TYPE SECTORS NIBBLES: the 32 header bytes; NAME is the
-# 10-byte field, TYPE four hex digits, the counts decimal.
+# lif_header NAME TYPE SECTORS NIBBLES: the 32 header bytes; NAME fills the
+# 10-byte field with spaces, TYPE is four hex digits, the counts decimal.
 lif_header() {
     local s=$3 n=$4
-    printf '%s' "$1"
+    printf '%-10.10s' "$1"
     printf "\\x${2:0:2}\\x${2:2:2}\\0\\0\\0\\0\\0"
     printf "$(printf '\\x%02x\\x%02x\\x%02x' $((s >> 16 & 255)) $((s >> 8 & 255)) $((s & 255)))"
     printf '\0\0\0\0\0\0\x80\x01'

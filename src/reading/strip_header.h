@@ -1,0 +1,17 @@
+#ifndef VELKORD_READING_STRIP_HEADER_H
+#define VELKORD_READING_STRIP_HEADER_H
+
+#include <string>
+
+#include "lif/report.h"
+
+namespace velkord {
+
+// Writes the data of the LIF file `lif_name` to `output_name`: as many bytes
+// after the header as its nibble count stands for, and no other field looked
+// at. Data that end early are written as far as they go, then reported.
+Report strip_header(const std::string& lif_name, const std::string& output_name);
+
+}  // namespace velkord
+
+#endif

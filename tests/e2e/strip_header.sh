@@ -1,0 +1,60 @@
+# /x: exactly the data the nibble count stands for, every file made by the
+# tool given back byte for byte, and short files said, never padded.
+source "$(dirname "$0")/common.sh"
+
+for size in 0 1 255 256 257 511 512 513 1000 8388607; do
+    head -c "$size" /dev/urandom > in.bin
+    expect 0 "" in.bin in.lif /r
+    expect 0 "" in.lif back.bin /x /t
+    same_bytes back.bin in.bin
+done
+
+# The nibble count alone decides, whatever else the header holds.
+pattern 2100 > data
+for case in "1 1" "2 1" "3 2" "4096 2048"; do
+    set -- $case
+    { lif_header "JUNK.$1" 1234 9 "$1"; cat data; } > made.lif
+    expect 0 "" made.lif out.bin /x
+    head -c "$2" data > want
+    same_bytes out.bin want
+done
+
+printf 'AB\r\nC\n' > two.txt
+expect 0 "" two.txt two.lif /t
+expect 0 "" two.lif text.out /x
+[ -f text.out ] && [ ! -s text.out ] || fail "a TEXT file did not give an empty output"
+
+# Too short for its header: nothing created, an existing output untouched.
+printf 'precious' > keep.bin
+cp keep.bin keep.orig
+head -c 31 two.lif > short.lif
+expect 1 $'read error in short.lif\n' short.lif new.bin /x
+expect 1 $'read error in short.lif\n' short.lif keep.bin /x
+same_bytes keep.bin keep.orig
+[ ! -e new.bin ] || fail "a short LIF file created its output"
+
+# Data that end early: the bytes that are there, then the error.
+{ lif_header "CUT       " E208 1 200; printf '0123456789'; } > cut.lif
+expect 1 $'read error in cut.lif\n' cut.lif cut.bin /x
+printf '0123456789' > want
+same_bytes cut.bin want
+
+# The LIF file as its own output, under any name.
+cp in.lif in.orig
+ln -s in.lif link.lif
+for output in in.lif ./in.lif link.lif; do
+    expect 1 "impossible to create $output: it is the input file
+" in.lif "$output" /x
+    same_bytes in.lif in.orig
+done
+
+mkdir folder
+expect 1 $'impossible to create \n' in.lif /x
+expect 1 $'impossible to create folder\n' in.lif folder /x
+expect 1 $'none.lif not found\n' none.lif keep.bin /x
+expect 1 $'folder not found\n' folder keep.bin /x
+same_bytes keep.bin keep.orig
+if [ -w /dev/full ]; then
+    ln -s /dev/full full
+    expect 1 $'write error in full\n' in.lif full /x
+fi
