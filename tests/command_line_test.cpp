@@ -41,26 +41,5 @@ TEST(CommandLine, ArgumentScan) {
     }
 }
 
-TEST(CommandLine, UsageTextIsThirteenLinesEndingInTheVersion) {
-    const std::string usage = usage_text();
-    std::size_t lines = 0;
-    std::size_t last_line = 0;
-    for (std::size_t i = 0; i < usage.size(); ++i) {
-        if (usage[i] == '\n') {
-            ++lines;
-            if (i + 1 < usage.size()) {
-                last_line = i + 1;
-            }
-        }
-    }
-    EXPECT_EQ(lines, 13u);
-    EXPECT_EQ(usage.back(), '\n');
-    EXPECT_EQ(usage.compare(last_line, 4, "V1.2"), 0);
-    EXPECT_EQ(usage.compare(0, 62,
-                            "VELKORD: add a 32-byte LIF header for file "
-                            "transfer to HP-71B\n"),
-              0);
-}
-
 }  // namespace
 }  // namespace velkord

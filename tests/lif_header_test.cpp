@@ -42,44 +42,22 @@ TEST(LifHeader, NameField) {
     }
 }
 
-TEST(LifHeader, TypeLetterSetsTypeBytesOnly) {
-    const struct {
-        char letter;
-        unsigned char high, low;
-    } cases[] = {{'L', 0xE2, 0x08}, {'B', 0xE2, 0x04}, {'R', 0xE2, 0x1C},
-                 {'T', 0x00, 0x01}};
-    const LifHeaderBytes lex = build_lif_header("x", 'L', 3, 5);
-    for (const auto& c : cases) {
-        LifHeaderBytes bytes = build_lif_header("x", c.letter, 3, 5);
-        EXPECT_EQ(bytes[10], c.high) << c.letter;
-        EXPECT_EQ(bytes[11], c.low) << c.letter;
-        bytes[10] = lex[10];
-        bytes[11] = lex[11];
-        EXPECT_EQ(bytes, lex) << c.letter;
-    }
-}
-
+// Only the low 24 bits of each count are stored; bytes 12-16, 20-25 and 31
+// stay zero whatever the counts.
 TEST(LifHeader, CountsKeepTheirLow24Bits) {
     const struct {
         std::uint32_t sectors, nibbles;
-        std::vector<unsigned char> bytes_16_to_19, bytes_28_to_31;
+        std::vector<unsigned char> bytes_12_to_31;
     } cases[] = {
-        {0, 0, {0, 0, 0, 0}, {0, 0, 0, 0}},
-        {0x123456, 0x123456, {0, 0x12, 0x34, 0x56}, {0x56, 0x34, 0x12, 0}},
-        {0xFFFFFF, 0xFFFFFF, {0, 0xFF, 0xFF, 0xFF}, {0xFF, 0xFF, 0xFF, 0}},
-        {0x1000001, 0x1000002, {0, 0, 0, 0x01}, {0x02, 0, 0, 0}},
-        {0xFFFFFFFF, 0xFFFFFFFF, {0, 0xFF, 0xFF, 0xFF}, {0xFF, 0xFF, 0xFF, 0}},
+        {0x123456, 0x123456, {0, 0, 0, 0, 0, 0x12, 0x34, 0x56, 0, 0, 0, 0, 0, 0,
+                              0x80, 0x01, 0x56, 0x34, 0x12, 0}},
+        {0xFFFFFFFF, 0x1000002, {0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0,
+                                 0, 0x80, 0x01, 0x02, 0, 0, 0}},
     };
     for (const auto& c : cases) {
         const LifHeaderBytes bytes = build_lif_header("x", 'L', c.sectors, c.nibbles);
-        EXPECT_EQ(std::vector<unsigned char>(&bytes[16], &bytes[20]),
-                  c.bytes_16_to_19) << c.sectors;
-        EXPECT_EQ(std::vector<unsigned char>(&bytes[28], &bytes[32]),
-                  c.bytes_28_to_31) << c.nibbles;
-        EXPECT_EQ(std::vector<unsigned char>(&bytes[12], &bytes[16]),
-                  std::vector<unsigned char>(4, 0));
-        EXPECT_EQ(std::vector<unsigned char>(&bytes[20], &bytes[26]),
-                  std::vector<unsigned char>(6, 0));
+        EXPECT_EQ(std::vector<unsigned char>(&bytes[12], &bytes[32]),
+                  c.bytes_12_to_31) << c.sectors;
     }
 }
 
@@ -103,23 +81,6 @@ TEST(LifHeader, ParseReadsEveryFieldInItsByteOrder) {
         expected[i] = 0;
     }
     EXPECT_EQ(encode_lif_header(header), expected);
-}
-
-TEST(LifHeader, PayloadAndSectorArithmetic) {
-    const struct {
-        std::uint32_t nibbles, bytes;
-    } payloads[] = {{0, 0}, {1, 1}, {2, 1}, {3, 2}, {0x1000, 2048},
-                    {0xFFFFFF, 0x800000}};
-    for (const auto& p : payloads) {
-        EXPECT_EQ(payload_bytes(p.nibbles), p.bytes) << p.nibbles;
-    }
-    const struct {
-        std::uint64_t bytes, sectors;
-    } sectors[] = {{0, 0}, {1, 1}, {255, 1}, {256, 1}, {257, 2}, {1000, 4},
-                   {max_raw_data_bytes, 32768}};
-    for (const auto& s : sectors) {
-        EXPECT_EQ(sectors_for(s.bytes), s.sectors) << s.bytes;
-    }
 }
 
 }  // namespace

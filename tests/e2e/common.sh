@@ -14,16 +14,16 @@ fail() {
     exit 1
 }
 
-# run ARGS...: runs the tool; its standard output goes to the file "out" and
+# run ARGS...: runs the tool; its standard output goes to the file "printed" and
 # its exit status to $status.
 run() {
     set +e
     if [ -n "${VELKORD_RUNNER:-}" ]; then
         # A Windows console writes CR LF; the messages are compared without CR.
-        $VELKORD_RUNNER "$VELKORD" "$@" | tr -d '\r' > out
+        $VELKORD_RUNNER "$VELKORD" "$@" | tr -d '\r' > printed
         status=${PIPESTATUS[0]}
     else
-        "$VELKORD" "$@" > out
+        "$VELKORD" "$@" > printed
         status=$?
     fi
     set -e
@@ -35,8 +35,8 @@ expect() {
     local want_status=$1 want_text=$2
     shift 2
     run "$@"
-    printf '%s' "$want_text" > want
-    cmp -s want out || fail "velkord $*: printed $(od -c out), expected $(od -c want)"
+    printf '%s' "$want_text" > .expected
+    cmp -s .expected printed || fail "velkord $*: printed $(od -c printed), expected $(od -c .expected)"
     [ "$status" = "$want_status" ] || fail "velkord $*: exit $status, expected $want_status"
 }
 
@@ -52,11 +52,7 @@ ff() {
 
 # pattern N: prints N bytes that run through every byte value.
 pattern() {
-    awk -v n="$1" 'BEGIN { for (i = 0; i < 256; i++) printf "%c", i }' > "$work/.256"
-    local i
-    : > "$work/.pattern"
-    for ((i = 0; i < $1; i += 256)); do cat "$work/.256" >> "$work/.pattern"; done
-    head -c "$1" "$work/.pattern"
+    awk -v n="$1" 'BEGIN { for (i = 0; i < n; i++) printf "%c", i % 256 }'
 }
 
 # lif_header NAME TYPE SECTORS NIBBLES: the 32 header bytes; NAME fills the

@@ -33,10 +33,11 @@ expect 1 $'read error in short.lif\n' short.lif keep.bin /x
 same_bytes keep.bin keep.orig
 [ ! -e new.bin ] || fail "a short LIF file created its output"
 
-# Data that end early: the bytes that are there, then the error.
-{ lif_header "CUT       " E208 1 200; printf '0123456789'; } > cut.lif
+# Data that end early (here after 200000 of 300000 bytes): the bytes that
+# are there, then the error.
+pattern 200000 > want
+{ lif_header CUT E208 1172 600000; cat want; } > cut.lif
 expect 1 $'read error in cut.lif\n' cut.lif cut.bin /x
-printf '0123456789' > want
 same_bytes cut.bin want
 
 # The LIF file as its own output, under any name.
