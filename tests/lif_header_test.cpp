@@ -56,7 +56,7 @@ TEST(LifHeader, CountsKeepTheirLow24Bits) {
     };
     for (const auto& c : cases) {
         const LifHeaderBytes bytes = build_lif_header("x", 'L', c.sectors, c.nibbles);
-        EXPECT_EQ(std::vector<unsigned char>(&bytes[12], &bytes[32]),
+        EXPECT_EQ(std::vector<unsigned char>(bytes.begin() + 12, bytes.end()),
                   c.bytes_12_to_31) << c.sectors;
     }
 }

@@ -1,0 +1,63 @@
+// Any data: adding a LEX, BIN or ROM header gives the header, the data and
+// 0xFF to the sector boundary, and removing it gives the data back.
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+
+#include "lif/lif_header.h"
+#include "reading/strip_header.h"
+#include "writing/add_header.h"
+
+using namespace velkord;
+
+namespace {
+
+std::string read_file(const std::string& name) {
+    std::ifstream file(name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+const std::filesystem::path& work_folder() {
+    static const std::filesystem::path folder = [] {
+        std::filesystem::path made = std::filesystem::temp_directory_path() /
+                                     ("velkord-fuzz-" + std::to_string(std::random_device{}()));
+        std::filesystem::create_directories(made);
+        std::atexit([] { std::filesystem::remove_all(work_folder()); });
+        return made;
+    }();
+    return folder;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+    const std::string data(reinterpret_cast<const char*>(bytes), size);
+    const std::string input = (work_folder() / "in.bin").string();
+    const std::string lif = (work_folder() / "prog.lif").string();
+    const std::string output = (work_folder() / "out.bin").string();
+    std::ofstream(input, std::ios::binary | std::ios::trunc) << data;
+
+    const char letter = "LBR"[size % 3];
+    if (add_header(input, lif, letter).failed) {
+        std::abort();
+    }
+    const std::string made = read_file(lif);
+    const std::size_t sectors = sectors_for(size);
+    const LifHeaderBytes header =
+        build_lif_header(lif, letter, static_cast<std::uint32_t>(sectors),
+                         static_cast<std::uint32_t>(2 * size));
+    std::string expected(header.begin(), header.end());
+    expected += data;
+    expected.resize(lif_header_size + sectors * sector_size, '\xFF');
+    if (made != expected) {
+        std::abort();
+    }
+    if (strip_header(lif, output).failed || read_file(output) != data) {
+        std::abort();
+    }
+    return 0;
+}
