@@ -24,7 +24,6 @@ mkdir folder
 expect 1 $'folder not found\n' folder dest.lif /t
 same_bytes dest.lif dest.orig
 expect 1 $'impossible to create folder\n' two.txt folder /t
-if [ -w /dev/full ]; then
-    ln -s /dev/full full
+if full_disk; then
     expect 1 $'write error in full\n' two.txt full /t
 fi
