@@ -23,8 +23,8 @@ void append_end_mark_and_fill(Bytes& records) {
     records.resize(filled, 0xFF);
 }
 
-}  // namespace
-
+// Appends the record for one piece of a line: line ends (any run of CR and
+// LF) at its end are dropped, and a piece left empty gives no record.
 void append_text_record(Bytes& records, const unsigned char* piece,
                         std::size_t size) {
     while (size > 0 && (piece[size - 1] == '\r' || piece[size - 1] == '\n')) {
@@ -40,6 +40,8 @@ void append_text_record(Bytes& records, const unsigned char* piece,
         records.push_back(0x00);
     }
 }
+
+}  // namespace
 
 TextRecords convert_text_records(std::FILE* input, std::uint64_t size_hint,
                                  std::uint64_t max_bytes) {

@@ -30,11 +30,6 @@ struct TextRecords {
 TextRecords convert_text_records(std::FILE* input, std::uint64_t size_hint,
                                  std::uint64_t max_bytes = max_lif_data_bytes);
 
-// Appends the record for one piece of a line: line ends (any run of CR and
-// LF) at its end are dropped, and a piece left empty gives no record.
-void append_text_record(Bytes& records, const unsigned char* piece,
-                        std::size_t size);
-
 }  // namespace velkord
 
 #endif
