@@ -3,8 +3,19 @@
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 namespace velkord {
+namespace {
+
+// True when both names lead to one file, whatever the spelling or the links.
+bool is_same_file(const std::string& first, const std::string& second) {
+    std::error_code error;
+    // Fails, and so answers false, when either file does not exist.
+    return std::filesystem::equivalent(first, second, error) && !error;
+}
+
+}  // namespace
 
 File open_input(const std::string& name) {
     std::error_code error;
@@ -16,14 +27,21 @@ File open_input(const std::string& name) {
     return File(std::fopen(name.c_str(), "rb"));
 }
 
-File create_output(const std::string& name) {
-    return File(std::fopen(name.c_str(), "wb"));
+Report open_input_apart_from(const std::string& input_name,
+                             const std::string& output_name, File& input) {
+    File opened = open_input(input_name);
+    if (!opened) {
+        return report_not_found(input_name);
+    }
+    if (is_same_file(input_name, output_name)) {
+        return report_input_as_output(output_name);
+    }
+    input = std::move(opened);
+    return Report{};
 }
 
-bool is_same_file(const std::string& first, const std::string& second) {
-    std::error_code error;
-    // Fails, and so answers false, when either file does not exist.
-    return std::filesystem::equivalent(first, second, error) && !error;
+File create_output(const std::string& name) {
+    return File(std::fopen(name.c_str(), "wb"));
 }
 
 std::optional<std::uint64_t> regular_file_size(const std::string& name) {

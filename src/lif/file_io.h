@@ -24,11 +24,14 @@ using Bytes = std::vector<unsigned char>;
 // Null when the file cannot be read; a directory counts as such a file.
 File open_input(const std::string& name);
 
+// Opens the input of an operation that writes `output_name`: reports "not
+// found", or refuses when both names lead to one file, before anything is
+// written. `input` is set only when the report is not a failure.
+Report open_input_apart_from(const std::string& input_name,
+                             const std::string& output_name, File& input);
+
 // Creates the file or empties an existing one; null when that fails.
 File create_output(const std::string& name);
-
-// True when both names lead to one file, whatever the spelling or the links.
-bool is_same_file(const std::string& first, const std::string& second);
 
 // The size of a regular file; nothing for anything else (a pipe, a device).
 std::optional<std::uint64_t> regular_file_size(const std::string& name);

@@ -8,12 +8,10 @@ namespace velkord {
 
 Report strip_header(const std::string& lif_name,
                     const std::string& output_name) {
-    File lif = open_input(lif_name);
-    if (!lif) {
-        return report_not_found(lif_name);
-    }
-    if (is_same_file(lif_name, output_name)) {
-        return report_input_as_output(output_name);
+    File lif;
+    Report opened = open_input_apart_from(lif_name, output_name, lif);
+    if (opened.failed) {
+        return opened;
     }
     // The header is read first, so a file too short to hold one leaves an
     // existing output untouched.

@@ -79,12 +79,10 @@ Report add_text_data(std::FILE* input, const std::string& input_name,
 
 Report add_header(const std::string& input_name,
                   const std::string& destination_name, char type_letter) {
-    File input = open_input(input_name);
-    if (!input) {
-        return report_not_found(input_name);
-    }
-    if (is_same_file(input_name, destination_name)) {
-        return report_input_as_output(destination_name);
+    File input;
+    Report opened = open_input_apart_from(input_name, destination_name, input);
+    if (opened.failed) {
+        return opened;
     }
     if (type_letter == 'T') {
         return add_text_data(input.get(), input_name, destination_name);

@@ -10,8 +10,8 @@ constexpr std::size_t read_block_size = 64 * 1024;
 constexpr std::size_t end_mark_size = 2;
 
 // A record never takes more than twice its piece (a 1-byte line gives a
-// 4-byte record), so this reservation is never outgrown. Pages not written
-// to do not take up memory.
+// 4-byte record), so only data too large to keep outgrow this reservation.
+// Pages not written to do not take up memory.
 std::size_t reservation_for(std::uint64_t size_hint, std::uint64_t max_bytes) {
     const std::uint64_t worst = 2 * size_hint + end_mark_size + sector_size;
     return static_cast<std::size_t>(std::min(worst, max_bytes));
