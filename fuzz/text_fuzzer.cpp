@@ -55,9 +55,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
     std::rewind(input.get());
-    const TextRecords result = convert_text_records(input.get(), text.size());
-    const ParsedText parsed = parse_text_records(result.bytes);
-    if (result.status != TextStatus::converted || !parsed.fault.empty() ||
+    Bytes bytes;
+    BlockWriter records(nullptr, &bytes);
+    const TextStatus status = convert_text_records(input.get(), records);
+    const bool flushed = records.flush();
+    const ParsedText parsed = parse_text_records(bytes);
+    if (status != TextStatus::converted || !flushed || !parsed.fault.empty() ||
         parsed.records != expected_records(text)) {
         std::abort();
     }

@@ -11,13 +11,22 @@
 namespace velkord {
 namespace {
 
+struct TextRecords {
+    Bytes bytes;
+    TextStatus status;
+};
+
 TextRecords convert(const std::string& text,
                     std::uint64_t max_bytes = max_lif_data_bytes) {
     File input(std::tmpfile());
     EXPECT_TRUE(input);
     std::fwrite(text.data(), 1, text.size(), input.get());
     std::rewind(input.get());
-    return convert_text_records(input.get(), text.size(), max_bytes);
+    TextRecords result;
+    BlockWriter records(nullptr, &result.bytes);
+    result.status = convert_text_records(input.get(), records, max_bytes);
+    EXPECT_TRUE(records.flush());
+    return result;
 }
 
 std::string bytes(const std::string& hex_pairs) {
@@ -105,8 +114,8 @@ TEST(TextRecords, ReadErrorIsReported) {
     if (!directory) {
         GTEST_SKIP() << "directories cannot be opened here";
     }
-    EXPECT_EQ(convert_text_records(directory.get(), 0).status,
-              TextStatus::read_error);
+    BlockWriter counter;
+    EXPECT_EQ(convert_text_records(directory.get(), counter), TextStatus::read_error);
 }
 
 // Random texts of short and long lines, zero bytes and every kind of line

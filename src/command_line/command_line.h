@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "lif/report.h"
+#include "report/report.h"
 
 namespace velkord {
 

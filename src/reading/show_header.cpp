@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "lif/file_io.h"
+#include "files/file.h"
 #include "reading/read_lif_header.h"
 
 namespace velkord {

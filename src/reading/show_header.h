@@ -4,7 +4,7 @@
 #include <string>
 
 #include "lif/lif_header.h"
-#include "lif/report.h"
+#include "report/report.h"
 
 namespace velkord {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "lif/report.h"
+#include "report/report.h"
 
 namespace velkord {
 

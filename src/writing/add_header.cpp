@@ -1,19 +1,19 @@
 #include "writing/add_header.h"
 
 #include <cstdint>
+#include <optional>
 
-#include "lif/file_io.h"
+#include "files/block_writer.h"
+#include "files/file.h"
+#include "files/output_file.h"
 #include "lif/lif_header.h"
 #include "writing/text_records.h"
 
 namespace velkord {
 namespace {
 
-// Sectors are 256 bytes; the rest of the last one is filled with 0xFF.
-bool write_sector_fill(std::FILE* output, std::uint64_t data_size) {
-    static const Bytes fill(sector_size, 0xFF);
-    const std::size_t used = static_cast<std::size_t>(data_size % sector_size);
-    return used == 0 || write_bytes(output, fill.data(), sector_size - used);
+bool write_header(std::FILE* output, const LifHeaderBytes& header) {
+    return write_bytes(output, header.data(), header.size());
 }
 
 // LEX, BIN and ROM: the input's bytes as they are.
@@ -26,8 +26,8 @@ Report add_raw_data(std::FILE* input, const std::string& input_name,
     if (*size > max_raw_data_bytes) {
         return report_too_large(input_name);
     }
-    File output = create_output(destination_name);
-    if (!output) {
+    OutputFile output;
+    if (!begin_output(destination_name, output)) {
         return report_cannot_create(destination_name);
     }
     const LifHeaderBytes header =
@@ -35,43 +35,88 @@ Report add_raw_data(std::FILE* input, const std::string& input_name,
                          static_cast<std::uint32_t>(sectors_for(*size)),
                          static_cast<std::uint32_t>(2 * *size));
     // Exactly the measured size is copied, so the header describes exactly
-    // the bytes that follow it.
-    CopyEnd end = write_bytes(output.get(), header.data(), header.size())
-                      ? copy_bytes(input, output.get(), *size)
-                      : CopyEnd::write_failed;
-    if (end == CopyEnd::complete && !write_sector_fill(output.get(), *size)) {
+    // the bytes that follow it; an input that shrinks meanwhile is an error.
+    BlockWriter data(output.file.get(), nullptr,
+                     header.size() + sectors_for(*size) * sector_size);
+    data.put(header.data(), header.size());
+    CopyEnd end = data.copy_from(input, *size);
+    // Sectors are 256 bytes; the rest of the last one is filled with 0xFF.
+    data.put_repeated(0xFF, sectors_for(*size) * sector_size - *size);
+    if (!data.flush()) {
         end = CopyEnd::write_failed;
     }
     return finish_output(output, end, input_name, destination_name);
 }
 
-// TEXT: the input's lines as records. They are converted in full before the
-// destination is created, so a failure of the input leaves it untouched.
+// The records tell their own lengths: a TEXT header's nibble count is 0.
+LifHeaderBytes text_header(const std::string& destination_name,
+                           std::uint64_t data_bytes) {
+    return build_lif_header(destination_name, 'T',
+                            static_cast<std::uint32_t>(data_bytes / sector_size), 0);
+}
+
+Report report_text_failure(TextStatus status, const std::string& input_name) {
+    return status == TextStatus::too_large ? report_too_large(input_name)
+                                           : report_read_error(input_name);
+}
+
+// TEXT: the input's lines as records, written as they are made. The header's
+// sector count is known only at the end, so the header is written again
+// then. Where that cannot be done (a destination written in place), the
+// input is read twice, the first time only to count; an input that cannot be
+// read twice either (a pipe) is converted in memory. An input that might give
+// more than a LIF file holds is counted first too, so that it is refused
+// before anything is written.
 Report add_text_data(std::FILE* input, const std::string& input_name,
                      const std::string& destination_name) {
-    const TextRecords records = convert_text_records(
-        input, regular_file_size(input_name).value_or(0));
-    switch (records.status) {
-        case TextStatus::read_error:
-            return report_read_error(input_name);
-        case TextStatus::too_large:
-            return report_too_large(input_name);
-        case TextStatus::converted:
-            break;
-    }
-    File output = create_output(destination_name);
-    if (!output) {
+    OutputFile output;
+    if (!begin_output(destination_name, output)) {
         return report_cannot_create(destination_name);
     }
-    // The records tell their own lengths: a TEXT header's nibble count is 0.
-    const LifHeaderBytes header = build_lif_header(
-        destination_name, 'T',
-        static_cast<std::uint32_t>(records.bytes.size() / sector_size), 0);
-    const bool written =
-        write_bytes(output.get(), header.data(), header.size()) &&
-        write_bytes(output.get(), records.bytes.data(), records.bytes.size());
-    return finish_output(output,
-                         written ? CopyEnd::complete : CopyEnd::write_failed,
+    const std::optional<std::uint64_t> size = regular_file_size(input_name);
+    const bool rewritable = output_rewritable(output);
+    std::optional<std::uint64_t> counted;
+    const std::uint64_t expected = size ? most_text_bytes(*size) : UINT64_MAX;
+    if (size && (!rewritable || expected > max_lif_data_bytes)) {
+        BlockWriter counter(nullptr, nullptr, expected);
+        const TextStatus status = convert_text_records(input, counter);
+        if (status != TextStatus::converted) {
+            return report_text_failure(status, input_name);
+        }
+        if (std::fseek(input, 0, SEEK_SET) != 0) {
+            return report_read_error(input_name);
+        }
+        counted = counter.count();
+    }
+    std::FILE* file = output.file.get();
+    Bytes kept;
+    const bool keep_in_memory = !rewritable && !counted;
+    BlockWriter records(keep_in_memory ? nullptr : file,
+                        keep_in_memory ? &kept : nullptr, expected);
+    // The header goes first, with the count if it is known already.
+    const std::size_t header_bytes = keep_in_memory ? 0 : lif_header_size;
+    if (!keep_in_memory) {
+        const LifHeaderBytes header = text_header(destination_name, counted.value_or(0));
+        records.put(header.data(), header.size());
+    }
+    const TextStatus status = convert_text_records(input, records);
+    if (status != TextStatus::converted) {
+        return report_text_failure(status, input_name);
+    }
+    bool written = records.flush();
+    const std::uint64_t data_bytes = records.count() - header_bytes;
+    if (counted && data_bytes != *counted) {
+        return report_read_error(input_name);  // it changed between the readings
+    }
+    const LifHeaderBytes header = text_header(destination_name, data_bytes);
+    if (keep_in_memory) {
+        written = write_header(file, header) &&
+                  write_bytes(file, kept.data(), kept.size());
+    } else if (!counted) {
+        written = written && std::fseek(file, 0, SEEK_SET) == 0 &&
+                  write_header(file, header);
+    }
+    return finish_output(output, written ? CopyEnd::complete : CopyEnd::write_failed,
                          input_name, destination_name);
 }
 

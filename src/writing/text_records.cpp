@@ -9,82 +9,86 @@ namespace {
 constexpr std::size_t read_block_size = 64 * 1024;
 constexpr std::size_t end_mark_size = 2;
 
-// A record never takes more than twice its piece (a 1-byte line gives a
-// 4-byte record), so only data too large to keep outgrow this reservation.
-// Pages not written to do not take up memory.
-std::size_t reservation_for(std::uint64_t size_hint, std::uint64_t max_bytes) {
-    const std::uint64_t worst = 2 * size_hint + end_mark_size + sector_size;
-    return static_cast<std::size_t>(std::min(worst, max_bytes));
+// `start` is where the records began among the bytes put.
+void put_end_mark_and_fill(BlockWriter& records, std::uint64_t start) {
+    const std::uint64_t size = records.count() - start;
+    records.put_repeated(0xFF, static_cast<std::size_t>(
+                                   sectors_for(size + end_mark_size) * sector_size - size));
 }
 
-void append_end_mark_and_fill(Bytes& records) {
-    const std::size_t filled = static_cast<std::size_t>(
-        sectors_for(records.size() + end_mark_size) * sector_size);
-    records.resize(filled, 0xFF);
-}
+// The most one piece of a line takes as a record: length, bytes, pad byte.
+constexpr std::size_t record_limit = 2 + text_piece_limit + 1;
 
-// Appends the record for one piece of a line: line ends (any run of CR and
-// LF) at its end are dropped, and a piece left empty gives no record.
-void append_text_record(Bytes& records, const unsigned char* piece,
-                        std::size_t size) {
-    while (size > 0 && (piece[size - 1] == '\r' || piece[size - 1] == '\n')) {
+// Writes the record for one piece of a line at `out` and gives the place
+// after it: line ends (any run of CR and LF) at its end are dropped, and a
+// piece left empty gives no record.
+unsigned char* make_text_record(unsigned char* out, const unsigned char* piece,
+                                std::size_t size) {
+    while (size > 0) {
+        const unsigned char last = piece[size - 1];
+        if (last != '\n' && last != '\r') {
+            break;
+        }
         --size;
     }
     if (size == 0) {
-        return;
+        return out;
     }
-    records.push_back(static_cast<unsigned char>(size >> 8));
-    records.push_back(static_cast<unsigned char>(size & 0xFF));
-    records.insert(records.end(), piece, piece + size);
-    if (size % 2 != 0) {
-        records.push_back(0x00);
-    }
+    out[0] = static_cast<unsigned char>(size >> 8);
+    out[1] = static_cast<unsigned char>(size & 0xFF);
+    std::memcpy(out + 2, piece, size);
+    out[2 + size] = 0x00;  // the pad byte, kept only after an odd length
+    return out + 2 + size + size % 2;
 }
 
 }  // namespace
 
-TextRecords convert_text_records(std::FILE* input, std::uint64_t size_hint,
-                                 std::uint64_t max_bytes) {
-    TextRecords result;
-    result.bytes.reserve(reservation_for(size_hint, max_bytes));
+TextStatus convert_text_records(std::FILE* input, BlockWriter& records,
+                                std::uint64_t max_bytes) {
+    const std::uint64_t start = records.count();
     Bytes block(read_block_size);
     std::size_t begin = 0;
     std::size_t end = 0;
     bool input_ended = false;
-    for (;;) {
-        // Keep at least one whole piece in the block while the input lasts.
-        if (end - begin < text_piece_limit && !input_ended) {
-            std::memmove(block.data(), block.data() + begin, end - begin);
-            end -= begin;
-            begin = 0;
-            end += std::fread(block.data() + end, 1, block.size() - end, input);
-            if (end < block.size()) {
-                if (std::ferror(input)) {
-                    result.status = TextStatus::read_error;
-                    return result;
-                }
-                input_ended = true;
+    while (!input_ended) {
+        std::memmove(block.data(), block.data() + begin, end - begin);
+        end -= begin;
+        begin = 0;
+        end += std::fread(block.data() + end, 1, block.size() - end, input);
+        if (end < block.size()) {
+            if (std::ferror(input)) {
+                return TextStatus::read_error;
             }
+            input_ended = true;
         }
-        if (begin == end) {
-            break;
+        // While the input lasts, only pieces that can reach their full
+        // length within the block are cut; the rest waits for the next read.
+        const std::size_t stop = input_ended ? end : end - text_piece_limit + 1;
+        unsigned char* out = records.room(record_limit);
+        while (begin < stop) {
+            if (records.room_end() - out < static_cast<std::ptrdiff_t>(record_limit)) {
+                records.put_up_to(out);
+                out = records.room(record_limit);
+            }
+            // A piece ends after a line feed or after text_piece_limit bytes.
+            const unsigned char* piece = block.data() + begin;
+            const std::size_t available = std::min(end - begin, text_piece_limit);
+            const void* line_feed = std::memchr(piece, '\n', available);
+            const std::size_t size =
+                line_feed ? static_cast<const unsigned char*>(line_feed) - piece + 1
+                          : available;
+            out = make_text_record(out, piece, size);
+            begin += size;
         }
-        // A piece ends after a line feed or after text_piece_limit bytes.
-        const unsigned char* piece = block.data() + begin;
-        const std::size_t available = std::min(end - begin, text_piece_limit);
-        const void* line_feed = std::memchr(piece, '\n', available);
-        const std::size_t size =
-            line_feed ? static_cast<const unsigned char*>(line_feed) - piece + 1
-                      : available;
-        append_text_record(result.bytes, piece, size);
-        begin += size;
-        if (result.bytes.size() + end_mark_size > max_bytes) {
-            result.status = TextStatus::too_large;
-            return result;
+        records.put_up_to(out);
+        // A block of input gives at most twice its size in records, so
+        // checking once a block stops them soon enough.
+        if (records.count() - start + end_mark_size > max_bytes) {
+            return TextStatus::too_large;
         }
     }
-    append_end_mark_and_fill(result.bytes);
-    return result;
+    put_end_mark_and_fill(records, start);
+    return TextStatus::converted;
 }
 
 }  // namespace velkord

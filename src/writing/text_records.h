@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "lif/file_io.h"
+#include "files/block_writer.h"
 #include "lif/lif_header.h"
 
 namespace velkord {
@@ -17,18 +17,21 @@ namespace velkord {
 // A line is read in pieces of at most this many bytes; each gives a record.
 constexpr std::size_t text_piece_limit = 4095;
 
+// No input gives more than this many bytes of records, end mark and fill:
+// the records take at most twice the input and two bytes (a 1-byte line
+// gives a 4-byte record), the end mark two more.
+constexpr std::uint64_t most_text_bytes(std::uint64_t input_size) {
+    return sectors_for(2 * input_size + 4) * sector_size;
+}
+
 enum class TextStatus { converted, read_error, too_large };
 
-struct TextRecords {
-    Bytes bytes;  // the records, the end mark and the fill
-    TextStatus status = TextStatus::converted;
-};
-
-// Reads `input` from its current position to its end. `size_hint` (the
-// input's size, or 0) only sizes the buffer. Stops with `too_large` as soon
-// as the result would exceed `max_bytes`, a multiple of 256.
-TextRecords convert_text_records(std::FILE* input, std::uint64_t size_hint,
-                                 std::uint64_t max_bytes = max_lif_data_bytes);
+// Reads `input` from its current position to its end and puts the records,
+// the end mark and the fill into `records`, as they are made. Stops with
+// `too_large` as soon as they would exceed `max_bytes`, a multiple of 256.
+// Write errors stay with `records`.
+TextStatus convert_text_records(std::FILE* input, BlockWriter& records,
+                                std::uint64_t max_bytes = max_lif_data_bytes);
 
 }  // namespace velkord
 

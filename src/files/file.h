@@ -1,7 +1,7 @@
-// Files as the operations use them: opened in binary mode, owned by a handle
-// that closes them, every write and the final close of an output checked.
-#ifndef VELKORD_LIF_FILE_IO_H
-#define VELKORD_LIF_FILE_IO_H
+// Files as the operations use them: named in UTF-8, opened in binary mode,
+// owned by a handle that closes them, every write checked.
+#ifndef VELKORD_FILES_FILE_H
+#define VELKORD_FILES_FILE_H
 
 #include <cstddef>
 #include <cstdint>
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "lif/report.h"
+#include "report/report.h"
 
 namespace velkord {
 
@@ -21,7 +21,12 @@ struct FileCloser {
 using File = std::unique_ptr<std::FILE, FileCloser>;
 using Bytes = std::vector<unsigned char>;
 
+// The operations read and write in blocks of their own, so a stream's own
+// buffer would only split them and copy every byte once more.
+File unbuffered(File file);
+
 // Null when the file cannot be read; a directory counts as such a file.
+// Unbuffered.
 File open_input(const std::string& name);
 
 // Opens the input of an operation that writes `output_name`: reports "not
@@ -30,25 +35,14 @@ File open_input(const std::string& name);
 Report open_input_apart_from(const std::string& input_name,
                              const std::string& output_name, File& input);
 
-// Creates the file or empties an existing one; null when that fails.
-File create_output(const std::string& name);
-
 // The size of a regular file; nothing for anything else (a pipe, a device).
 std::optional<std::uint64_t> regular_file_size(const std::string& name);
 
 bool write_bytes(std::FILE* output, const unsigned char* data, std::size_t size);
 
-enum class CopyEnd { complete, read_failed, write_failed };
-
-// Copies exactly `count` bytes; when the input ends early or fails, every
-// byte read before that is still written.
-CopyEnd copy_bytes(std::FILE* input, std::FILE* output, std::uint64_t count);
-
-// Closes an output after writing it and says how the writing went: a write
-// error (also one that shows only at the close, as with a full disk), a read
-// error of the input, or nothing at all.
-Report finish_output(File& output, CopyEnd end, const std::string& input_name,
-                     const std::string& output_name);
+// How a copy ended: an input that ends before the count is `input_short`,
+// one that fails to be read is `read_failed`.
+enum class CopyEnd { complete, input_short, read_failed, write_failed };
 
 }  // namespace velkord
 

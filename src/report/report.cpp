@@ -1,4 +1,4 @@
-#include "lif/report.h"
+#include "report/report.h"
 
 #include <utility>
 

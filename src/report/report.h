@@ -1,7 +1,7 @@
 // What an operation hands back to the program's entry: the text for standard
 // output and whether the run failed. Operations never print; the entry does.
-#ifndef VELKORD_LIF_REPORT_H
-#define VELKORD_LIF_REPORT_H
+#ifndef VELKORD_REPORT_REPORT_H
+#define VELKORD_REPORT_REPORT_H
 
 #include <string>
 

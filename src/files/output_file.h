@@ -1,0 +1,55 @@
+// An output that appears only complete. Its bytes go into a new file in the
+// destination's own folder, which takes the destination's place in one step
+// once everything is written and closed. Until then an existing destination
+// stays as it was; on a failure, or when the run is interrupted, the new file
+// is removed again. A destination that cannot be replaced (a device, a pipe)
+// is written directly instead.
+#ifndef VELKORD_FILES_OUTPUT_FILE_H
+#define VELKORD_FILES_OUTPUT_FILE_H
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "files/file.h"
+#include "report/report.h"
+
+namespace velkord {
+
+struct OutputFile {
+    File file;                              // where the operation writes, unbuffered
+    std::filesystem::path temporary;        // empty when written directly
+    std::filesystem::path target;           // the destination, links followed
+    std::optional<std::filesystem::perms> permissions;  // of the file replaced
+
+    OutputFile() = default;
+    // The temporary path is named to the interruption handler, so it must
+    // stay where it is.
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+    // Removes the temporary file unless it took the destination's place.
+    ~OutputFile();
+};
+
+// Prepares to write `destination_name`; false when it cannot be created.
+// A destination that is a symbolic link stays one: the file it leads to is
+// replaced. A file that the user may not write is not replaced either.
+bool begin_output(const std::string& destination_name, OutputFile& output);
+
+// True when the output can be rewritten at its start (it is a new file).
+bool output_rewritable(const OutputFile& output);
+
+// Closes the output and puts it in the destination's place; false when the
+// close or the replacement fails, and then the destination is as it was.
+bool commit_output(OutputFile& output);
+
+// Commits the output when the copy into it ended complete, and says how it
+// went: nothing, or the read or write error. On any failure an existing
+// destination stays as it was.
+Report finish_output(OutputFile& output, CopyEnd end,
+                     const std::string& input_name,
+                     const std::string& output_name);
+
+}  // namespace velkord
+
+#endif
