@@ -6,7 +6,13 @@ export LC_ALL=C
 
 : "${VELKORD:?VELKORD must name the velkord executable}"
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+mounts=()
+cleanup() {
+    local mount
+    for mount in ${mounts[@]+"${mounts[@]}"}; do umount "$mount" || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
 cd "$work"
 
 fail() {
@@ -49,6 +55,26 @@ same_bytes() {
 # there is one and the tool writes to it directly (not through wine).
 full_disk() {
     [ -w /dev/full ] && [ -z "${VELKORD_RUNNER:-}" ] && ln -s /dev/full full
+}
+
+# small_disk DIR: mounts a 64 KiB file system on the new folder DIR, where the
+# test may (as root); fails with a message otherwise.
+small_disk() {
+    mkdir "$1"
+    if [ "$(id -u)" = 0 ] && mount -t tmpfs -o size=64k velkord-test "$1" 2> /dev/null; then
+        mounts+=("$work/$1")
+    else
+        echo "SKIP: no small file system (mounting one needs root)" >&2
+        return 1
+    fi
+}
+
+# only_files DIR NAME...: DIR holds exactly the named files, nothing left over.
+only_files() {
+    local dir=$1
+    shift
+    [ "$(cd "$dir" && ls -A | sort)" = "$(printf '%s\n' "$@" | sort)" ] ||
+        fail "$dir holds $(ls -A "$dir" | tr '\n' ' '), expected $*"
 }
 
 # ff N: prints N bytes of 0xFF.
