@@ -9,13 +9,19 @@
 namespace velkord {
 namespace {
 
-// True when both names lead to one file, whatever the spelling or the links.
-bool is_same_file(const std::string& first, const std::string& second) {
+// True when both names may lead to one file, whatever the spelling or the
+// links: when they do (two names of one device included), and also when the
+// output exists but the system cannot tell, as for a file that cannot be
+// looked at. Writing the output could then destroy the input, so it is not
+// guessed.
+bool may_be_same_file(const std::string& input_name, const std::string& output_name) {
+    namespace fs = std::filesystem;
+    const fs::path output = platform::to_path(output_name);
     std::error_code error;
-    // Fails, and so answers false, when either file does not exist.
-    return std::filesystem::equivalent(platform::to_path(first),
-                                       platform::to_path(second), error) &&
-           !error;
+    if (fs::status(output, error).type() == fs::file_type::not_found) {
+        return false;  // nothing there to be overwritten
+    }
+    return platform::same_file(platform::to_path(input_name), output).value_or(true);
 }
 
 }  // namespace
@@ -44,7 +50,7 @@ Report open_input_apart_from(const std::string& input_name,
     if (!opened) {
         return report_not_found(input_name);
     }
-    if (is_same_file(input_name, output_name)) {
+    if (may_be_same_file(input_name, output_name)) {
         return report_input_as_output(output_name);
     }
     input = std::move(opened);

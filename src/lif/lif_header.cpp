@@ -58,11 +58,17 @@ LifHeader parse_lif_header(const LifHeaderBytes& bytes) {
 }
 
 LifName lif_name_field(const std::string& destination_name) {
+    // The HP-71B knows no folders: only the file's own name counts, after
+    // the folder part of any system (C:\hp71\PROG.LEX and ./PROG.LEX both
+    // give PROG), so one typed name gives one header everywhere.
+    const std::size_t folder_end = destination_name.find_last_of("/\\:");
+    const std::size_t first =
+        folder_end == std::string::npos ? 0 : folder_end + 1;
     LifName name;
     name.fill(' ');
-    for (std::size_t i = 0; i < lif_name_size && i < destination_name.size();
-         ++i) {
-        const char c = destination_name[i];
+    for (std::size_t i = 0;
+         i < lif_name_size && first + i < destination_name.size(); ++i) {
+        const char c = destination_name[first + i];
         if (c == '.') {
             break;
         }

@@ -54,8 +54,9 @@ LifHeaderBytes build_lif_header(const std::string& destination_name,
                                 char type_letter, std::uint32_t sector_count,
                                 std::uint32_t nibble_count);
 
-// At most 10 characters of the name, up to its first '.', ASCII letters
-// upper-cased, other bytes unchanged, space-filled. A directory part stays.
+// At most 10 characters of the name after its last '/', '\' or ':', up to
+// its first '.', ASCII letters upper-cased, other bytes unchanged (UTF-8
+// stays UTF-8), space-filled.
 LifName lif_name_field(const std::string& destination_name);
 
 // L gives LEX; B, R and T give BIN, ROM and TEXT.

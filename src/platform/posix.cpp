@@ -1,5 +1,6 @@
 // The platform layer on POSIX systems, where a name is its bytes and
 // std::rename replaces a file in one step.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -34,12 +35,33 @@ void install_handlers() {
 
 }  // namespace
 
+bool print(const std::string& text) {
+    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+           std::fflush(stdout) == 0;
+}
+
 std::filesystem::path to_path(const std::string& name) {
     return std::filesystem::path(name);
 }
 
 std::FILE* open_file(const std::filesystem::path& path, const char* mode) {
     return std::fopen(path.c_str(), mode);
+}
+
+std::optional<bool> same_file(const std::filesystem::path& first,
+                              const std::filesystem::path& second) {
+    struct stat a;
+    struct stat b;
+    if (stat(first.c_str(), &a) != 0 || stat(second.c_str(), &b) != 0) {
+        return std::nullopt;
+    }
+    if (a.st_dev == b.st_dev && a.st_ino == b.st_ino) {
+        return true;
+    }
+    // Two device nodes made for one device have inodes of their own.
+    const bool devices = (S_ISCHR(a.st_mode) && S_ISCHR(b.st_mode)) ||
+                         (S_ISBLK(a.st_mode) && S_ISBLK(b.st_mode));
+    return devices && a.st_rdev == b.st_rdev;
 }
 
 std::FILE* create_new_file(const std::filesystem::path& path) {

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <cwchar>
 
 #include "platform/platform.h"
 
@@ -25,6 +26,19 @@ std::wstring widen(const std::string& utf8) {
     return wide;
 }
 
+std::string narrow(const wchar_t* wide, std::size_t size) {
+    if (size == 0) {
+        return std::string();
+    }
+    const int wide_size = static_cast<int>(size);
+    const int utf8_size = WideCharToMultiByte(CP_UTF8, 0, wide, wide_size,
+                                              nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(utf8_size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide, wide_size, utf8.data(), utf8_size,
+                        nullptr, nullptr);
+    return utf8;
+}
+
 // Read by the console handler, which runs on a thread of its own.
 std::atomic<const wchar_t*> file_to_remove{nullptr};
 
@@ -39,12 +53,55 @@ BOOL WINAPI remove_and_end(DWORD) {
 
 }  // namespace
 
+std::vector<std::string> utf8_arguments(int argc, wchar_t* argv[]) {
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments.push_back(narrow(argv[i], std::wcslen(argv[i])));
+    }
+    return arguments;
+}
+
+bool print(const std::string& text) {
+    const HANDLE console = GetStdHandle(STD_OUTPUT_HANDLE);
+    DWORD mode = 0;
+    if (!GetConsoleMode(console, &mode)) {
+        // Redirected: UTF-8 bytes, and the C runtime's text mode makes each
+        // line end CR LF, as Windows programs write them.
+        return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+               std::fflush(stdout) == 0;
+    }
+    // A console shows characters, whatever its code page.
+    std::wstring wide;
+    for (const wchar_t c : widen(text)) {
+        if (c == L'\n') {
+            wide += L'\r';
+        }
+        wide += c;
+    }
+    DWORD written = 0;
+    return wide.empty() ||
+           (WriteConsoleW(console, wide.data(), static_cast<DWORD>(wide.size()),
+                          &written, nullptr) &&
+            written == wide.size());
+}
+
 std::filesystem::path to_path(const std::string& name) {
     return std::filesystem::path(widen(name));
 }
 
 std::FILE* open_file(const std::filesystem::path& path, const char* mode) {
     return _wfopen(path.c_str(), widen(mode).c_str());
+}
+
+std::optional<bool> same_file(const std::filesystem::path& first,
+                              const std::filesystem::path& second) {
+    // Compares the volumes and file indexes of both.
+    std::error_code error;
+    const bool same = std::filesystem::equivalent(first, second, error);
+    if (error) {
+        return std::nullopt;
+    }
+    return same;
 }
 
 std::FILE* create_new_file(const std::filesystem::path& path) {
