@@ -28,13 +28,21 @@ TEST(LifHeader, NameField) {
         {"prog.lex", "PROG      "},
         {"averylongname", "AVERYLONGN"},
         {".hidden", "          "},
-        {"out\\prog.lex", "OUT\\PROG  "},
-        {"out/prog.lex", "OUT/PROG  "},
+        // Only the part after the last folder separator of any system.
+        {"out\\prog.lex", "PROG      "},
+        {"out/prog.lex", "PROG      "},
+        {"./PROG.LEX", "PROG      "},
+        {"../out/PROG.LEX", "PROG      "},
+        {"C:\\hp71\\PROG.LEX", "PROG      "},
+        {"C:PROG", "PROG      "},
+        {"a.b/c\\d:e.f", "E         "},
+        {"sub/", "          "},
         {"", "          "},
         {"a.b.c", "A         "},
         {"MiXeD-9_z", "MIXED-9_Z "},
         {"exactly10c", "EXACTLY10C"},
         {"caf\xe9\xff", "CAF\xe9\xff     "},  // bytes above 0x7F unchanged
+        {"\xc3\x9c" "bung.lex", "\xc3\x9c" "BUNG    "},  // UTF-8 stays UTF-8
         {"{@[`~}.x", "{@[`~}    "},          // neighbours of a-z unchanged
     };
     for (const auto& c : cases) {

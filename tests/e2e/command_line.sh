@@ -23,7 +23,7 @@ for args in "/h" "/?" "/H" "/help" "a b /t /h" "/x /? a"; do
     run $args
     [ "$status" = 0 ] || fail "velkord $args: exit $status"
     head -n 12 printed > usage12
-    printf '%s' "$usage" | cmp -s - usage12 || fail "velkord $args: usage text differs"
+    console "$usage" | cmp -s - usage12 || fail "velkord $args: usage text differs"
     [ "$(wc -l < printed)" = 13 ] || fail "velkord $args: usage is not 13 lines"
     tail -n 1 printed | grep -q '^V1\.2' || fail "velkord $args: no version line"
 done

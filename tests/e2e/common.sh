@@ -25,14 +25,24 @@ fail() {
 run() {
     set +e
     if [ -n "${VELKORD_RUNNER:-}" ]; then
-        # A Windows console writes CR LF; the messages are compared without CR.
-        $VELKORD_RUNNER "$VELKORD" "$@" | tr -d '\r' > printed
-        status=${PIPESTATUS[0]}
+        # Wine hands names to the program unchanged only under a UTF-8 locale;
+        # its Windows code page stays 1252, the case the tool must survive.
+        LC_ALL=C.UTF-8 $VELKORD_RUNNER "$VELKORD" "$@" > printed
     else
         "$VELKORD" "$@" > printed
-        status=$?
     fi
+    status=$?
     set -e
+}
+
+# console TEXT: prints TEXT as the tool prints its lines: with CR LF on
+# Windows.
+console() {
+    if [ -n "${VELKORD_RUNNER:-}" ]; then
+        printf '%s' "$1" | sed 's/$/\r/'
+    else
+        printf '%s' "$1"
+    fi
 }
 
 # expect STATUS TEXT ARGS...: runs the tool and checks its exit status and
@@ -41,7 +51,7 @@ expect() {
     local want_status=$1 want_text=$2
     shift 2
     run "$@"
-    printf '%s' "$want_text" > .expected
+    console "$want_text" > .expected
     cmp -s .expected printed || fail "velkord $*: printed $(od -c printed), expected $(od -c .expected)"
     [ "$status" = "$want_status" ] || fail "velkord $*: exit $status, expected $want_status"
 }
