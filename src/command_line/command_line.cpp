@@ -2,6 +2,7 @@
 
 #include "reading/show_header.h"
 #include "reading/strip_header.h"
+#include "reading/strip_text_header.h"
 #include "writing/add_header.h"
 
 namespace velkord {
@@ -60,7 +61,9 @@ Report run_command_line(const std::vector<std::string>& arguments) {
         return show_header(settings.first_name);
     }
     if (settings.strip) {
-        return strip_header(settings.first_name, settings.second_name);
+        return settings.type_letter == 'T'
+                   ? strip_text_header(settings.first_name, settings.second_name)
+                   : strip_header(settings.first_name, settings.second_name);
     }
     if (!settings.second_name.empty()) {
         return add_header(settings.first_name, settings.second_name,

@@ -138,4 +138,14 @@ Report finish_output(OutputFile& output, CopyEnd end,
     return commit_output(output) ? Report{} : report_write_error(output_name);
 }
 
+Report finish_salvaged_output(OutputFile& output, CopyEnd end,
+                              const std::string& input_name,
+                              const std::string& output_name) {
+    if (end != CopyEnd::input_short) {
+        return finish_output(output, end, input_name, output_name);
+    }
+    const Report kept = finish_output(output, CopyEnd::complete, input_name, output_name);
+    return kept.failed ? kept : report_read_error(input_name);
+}
+
 }  // namespace velkord

@@ -50,6 +50,13 @@ Report finish_output(OutputFile& output, CopyEnd end,
                      const std::string& input_name,
                      const std::string& output_name);
 
+// As finish_output, except that an input that ended early (a damaged LIF
+// file) still gives its output: the bytes it holds are what the user can
+// save of it. The read error is reported all the same.
+Report finish_salvaged_output(OutputFile& output, CopyEnd end,
+                              const std::string& input_name,
+                              const std::string& output_name);
+
 }  // namespace velkord
 
 #endif

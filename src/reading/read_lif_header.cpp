@@ -11,4 +11,30 @@ bool read_lif_header(std::FILE* file, LifHeader& header) {
     return true;
 }
 
+bool is_plausible_lif_header(const LifHeader& header) {
+    return header.start_sector == 0 && header.sector_count <= 0xFFFF &&
+           header.implementation_code == lif_implementation_code &&
+           header.closing_byte == 0;
+}
+
+std::string plausibility_warning(const LifHeader& header) {
+    return is_plausible_lif_header(header)
+               ? std::string()
+               : "Warning: probably not a valid LIF header\n";
+}
+
+Report open_lif_file(const std::string& lif_name, const std::string& output_name,
+                     File& lif, LifHeader& header) {
+    Report opened = open_input_apart_from(lif_name, output_name, lif);
+    if (opened.failed) {
+        return opened;
+    }
+    // The header is read before the output is begun, so a file too short to
+    // hold one leaves an existing output untouched.
+    if (!read_lif_header(lif.get(), header)) {
+        return report_read_error(lif_name);
+    }
+    return Report{plausibility_warning(header), false};
+}
+
 }  // namespace velkord

@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "files/file.h"
-#include "reading/read_lif_header.h"
 
 namespace velkord {
 namespace {
@@ -19,19 +18,16 @@ void append_line(std::string& text, const char* format, Values... values) {
 
 }  // namespace
 
-bool is_plausible_lif_header(const LifHeader& header) {
-    return header.start_sector == 0 && header.sector_count <= 0xFFFF &&
-           header.implementation_code == lif_implementation_code &&
-           header.closing_byte == 0;
-}
-
 std::string describe_lif_header(const LifHeader& header) {
     std::string text = "File name = ";
     for (const unsigned char c : header.name) {
         if (c == 0) {
             break;
         }
-        text += static_cast<char>(c);
+        // A name from someone else's file must not steer the terminal:
+        // control bytes show as '?'. Bytes from 0x80 up are kept, so that
+        // UTF-8 names show as they are.
+        text += c < 0x20 || c == 0x7F ? '?' : static_cast<char>(c);
     }
     text += '\n';
     // Start sector and sector count are shown in their low 16 bits only.
@@ -45,10 +41,7 @@ std::string describe_lif_header(const LifHeader& header) {
     append_line(text, "File length = %ld nibbles (%ld bytes)\n",
                 static_cast<long>(header.nibble_count),
                 static_cast<long>(payload_bytes(header.nibble_count)));
-    if (!is_plausible_lif_header(header)) {
-        text += "Warning: probably not a valid LIF header\n";
-    }
-    return text;
+    return text + plausibility_warning(header);
 }
 
 Report show_header(const std::string& name) {

@@ -4,17 +4,15 @@
 #include <string>
 
 #include "lif/lif_header.h"
+#include "reading/read_lif_header.h"
 #include "report/report.h"
 
 namespace velkord {
 
 // The six lines that show a header's fields, followed by a warning line when
-// the header does not look like one a LIF file would carry.
+// the header does not look like one a LIF file would carry. Control bytes of
+// the name show as '?'.
 std::string describe_lif_header(const LifHeader& header);
-
-// A header is plausible when its start sector is 0, its sector count is below
-// 65536, its implementation code is 0x8001 and its last byte is zero.
-bool is_plausible_lif_header(const LifHeader& header);
 
 // Shows the header at the start of the file `name`. A warning is not a failure.
 Report show_header(const std::string& name);

@@ -11,19 +11,14 @@ namespace velkord {
 Report strip_header(const std::string& lif_name,
                     const std::string& output_name) {
     File lif;
-    Report opened = open_input_apart_from(lif_name, output_name, lif);
-    if (opened.failed) {
-        return opened;
-    }
-    // The header is read first, so a file too short to hold one leaves an
-    // existing output untouched.
     LifHeader header;
-    if (!read_lif_header(lif.get(), header)) {
-        return report_read_error(lif_name);
+    const Report warning = open_lif_file(lif_name, output_name, lif, header);
+    if (warning.failed) {
+        return warning;
     }
     OutputFile output;
     if (!begin_output(output_name, output)) {
-        return report_cannot_create(output_name);
+        return followed_by(warning, report_cannot_create(output_name));
     }
     const std::uint32_t size = payload_bytes(header.nibble_count);
     BlockWriter data(output.file.get(), nullptr, size);
@@ -31,13 +26,14 @@ Report strip_header(const std::string& lif_name,
     if (!data.flush()) {
         end = CopyEnd::write_failed;
     }
-    if (end != CopyEnd::input_short) {
-        return finish_output(output, end, lif_name, output_name);
-    }
     // Data that end before the nibble count says: the bytes that are there
-    // are what the user can save of a damaged file, so they become the output.
-    const Report kept = finish_output(output, CopyEnd::complete, lif_name, output_name);
-    return kept.failed ? kept : report_read_error(lif_name);
+    // are what the user can save of a damaged file.
+    Report result = finish_salvaged_output(output, end, lif_name, output_name);
+    if (!result.failed && header.file_type == lif_type_text) {
+        // Its nibble count of 0 gave an empty file: show the way to the lines.
+        result.text += lif_name + " is a TEXT file: add /t to get its lines\n";
+    }
+    return followed_by(warning, result);
 }
 
 }  // namespace velkord

@@ -6,6 +6,11 @@ namespace velkord {
 
 Report failure(std::string text) { return Report{std::move(text), true}; }
 
+Report followed_by(const Report& first, Report then) {
+    then.text.insert(0, first.text);
+    return then;
+}
+
 Report report_not_found(const std::string& name) {
     return failure(name + " not found\n");
 }
@@ -28,6 +33,10 @@ Report report_read_error(const std::string& name) {
 
 Report report_write_error(const std::string& name) {
     return failure("write error in " + name + "\n");
+}
+
+Report report_not_text(const std::string& name) {
+    return failure(name + " is not a TEXT file\n");
 }
 
 }  // namespace velkord

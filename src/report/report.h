@@ -14,6 +14,9 @@ struct Report {
 
 Report failure(std::string text);
 
+// The text of `first` (a warning, say), then all of `then`.
+Report followed_by(const Report& first, Report then);
+
 // The failures shared by the operations; `name` is a file name as typed.
 Report report_not_found(const std::string& name);
 Report report_cannot_create(const std::string& name);
@@ -21,6 +24,7 @@ Report report_input_as_output(const std::string& name);
 Report report_too_large(const std::string& name);
 Report report_read_error(const std::string& name);
 Report report_write_error(const std::string& name);
+Report report_not_text(const std::string& name);
 
 }  // namespace velkord
 

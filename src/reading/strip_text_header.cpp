@@ -1,0 +1,36 @@
+#include "reading/strip_text_header.h"
+
+#include "files/block_writer.h"
+#include "files/output_file.h"
+#include "reading/read_lif_header.h"
+#include "reading/text_lines.h"
+
+namespace velkord {
+
+Report strip_text_header(const std::string& lif_name,
+                         const std::string& output_name) {
+    File lif;
+    LifHeader header;
+    const Report warning = open_lif_file(lif_name, output_name, lif, header);
+    if (warning.failed) {
+        return warning;
+    }
+    if (header.file_type != lif_type_text) {
+        return followed_by(warning, report_not_text(lif_name));
+    }
+    OutputFile output;
+    if (!begin_output(output_name, output)) {
+        return followed_by(warning, report_cannot_create(output_name));
+    }
+    BlockWriter lines(output.file.get());
+    CopyEnd end = convert_text_lines(
+        lif.get(), std::uint64_t{header.sector_count} * sector_size, lines);
+    if (!lines.flush()) {
+        end = CopyEnd::write_failed;
+    }
+    // The lines before a record cut off by the end of the file are kept.
+    return followed_by(warning,
+                       finish_salvaged_output(output, end, lif_name, output_name));
+}
+
+}  // namespace velkord

@@ -1,0 +1,75 @@
+#include "reading/text_lines.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace velkord {
+namespace {
+
+constexpr std::size_t end_mark = 0xFFFF;
+constexpr std::size_t null_record = 0xFFFE;
+// The longest record: its length word, 0xFFFD bytes and the pad byte.
+constexpr std::size_t longest_record = 2 + 0xFFFD + 1;
+
+// The data of a LIF file, read in blocks that always hold a whole record,
+// and never beyond the data's length.
+struct DataBlocks {
+    std::FILE* file;
+    std::uint64_t unread;  // bytes of the data not read yet
+    Bytes block = Bytes(2 * longest_record);
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    bool failed = false;
+
+    // Makes `size` bytes (at most a record) from `begin` on ready, as far
+    // as the data hold them, and gives how many are ready.
+    std::size_t ready(std::size_t size) {
+        if (end - begin < size && unread > 0 && !failed) {
+            std::memmove(block.data(), block.data() + begin, end - begin);
+            end -= begin;
+            begin = 0;
+            const std::size_t wanted = static_cast<std::size_t>(
+                std::min<std::uint64_t>(block.size() - end, unread));
+            const std::size_t got = std::fread(block.data() + end, 1, wanted, file);
+            end += got;
+            unread = got < wanted ? 0 : unread - got;
+            failed = got < wanted && std::ferror(file);
+        }
+        return end - begin;
+    }
+};
+
+}  // namespace
+
+CopyEnd convert_text_lines(std::FILE* lif, std::uint64_t data_bytes,
+                           BlockWriter& lines) {
+    DataBlocks data{lif, data_bytes};
+    for (;;) {
+        const std::size_t available = data.ready(2);
+        if (data.failed) {
+            return CopyEnd::read_failed;
+        }
+        if (available < 2) {
+            return available == 0 ? CopyEnd::complete : CopyEnd::input_short;
+        }
+        const unsigned char* at = data.block.data() + data.begin;
+        const std::size_t length = at[0] * std::size_t{256} + at[1];
+        if (length == end_mark) {
+            return CopyEnd::complete;  // nothing after it counts
+        }
+        if (length == null_record) {
+            data.begin += 2;
+            continue;
+        }
+        const std::size_t record = 2 + length + length % 2;
+        if (data.ready(record) < record) {
+            return data.failed ? CopyEnd::read_failed : CopyEnd::input_short;
+        }
+        at = data.block.data() + data.begin;  // the block may have moved
+        lines.put(at + 2, length);
+        lines.put('\n');
+        data.begin += record;
+    }
+}
+
+}  // namespace velkord

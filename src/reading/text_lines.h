@@ -1,0 +1,26 @@
+// HP-71B TEXT data back into lines. A record is a 2-byte big-endian length
+// n, then n bytes, then one pad byte of any value when n is odd; the length
+// 0xFFFF marks the end and 0xFFFE is a null record. Each record becomes its
+// bytes as they are, followed by one line feed.
+#ifndef VELKORD_READING_TEXT_LINES_H
+#define VELKORD_READING_TEXT_LINES_H
+
+#include <cstdint>
+#include <cstdio>
+
+#include "files/block_writer.h"
+#include "files/file.h"
+
+namespace velkord {
+
+// Reads at most `data_bytes` of `lif` from its current position and puts the
+// lines into `lines`. Ends `complete` at the end mark, or where the data end
+// between two records (older tools wrote no end mark when the records filled
+// the last sector); `input_short` where they end within a record, which is
+// then left out; `read_failed` when the file cannot be read.
+CopyEnd convert_text_lines(std::FILE* lif, std::uint64_t data_bytes,
+                           BlockWriter& lines);
+
+}  // namespace velkord
+
+#endif
