@@ -1,6 +1,6 @@
 // Any 32 bytes or more: the header decodes, its display shows the name up to
-// its first zero byte, then five more lines and a sixth exactly when it
-// warns, and encoding gives the bytes back.
+// its first zero byte with control bytes as '?', then five more lines and a
+// sixth exactly when it warns, and encoding gives the bytes back.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -20,8 +20,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const LifHeader header = parse_lif_header(bytes);
 
     const std::string text = describe_lif_header(header);
-    const std::string name(header.name.begin(),
-                           std::find(header.name.begin(), header.name.end(), 0));
+    std::string name(header.name.begin(),
+                     std::find(header.name.begin(), header.name.end(), 0));
+    for (char& c : name) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            c = '?';  // no control byte reaches the terminal
+        }
+    }
     const std::string first_line = "File name = " + name + "\n";
     if (text.compare(0, first_line.size(), first_line) != 0) {
         std::abort();

@@ -1,6 +1,6 @@
 // Any bytes as text: the result is whole sectors, every record parses back,
-// the end mark is there, and the records are exactly the input's non-empty
-// lines, cut into pieces of 4095 bytes. The first byte repeats the rest up to
+// the end mark is there, the records are exactly the input's non-empty
+// lines, cut into pieces of 4095 bytes, and they turn back into those lines. The first byte repeats the rest up to
 // 64 times, so that small inputs reach across the conversion's read blocks.
 #include <algorithm>
 #include <cstdint>
@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "reading/text_lines.h"
 #include "support/text_check.h"
 #include "writing/text_records.h"
 
@@ -60,8 +61,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const TextStatus status = convert_text_records(input.get(), records);
     const bool flushed = records.flush();
     const ParsedText parsed = parse_text_records(bytes);
+    const std::vector<std::string> lines_expected = expected_records(text);
     if (status != TextStatus::converted || !flushed || !parsed.fault.empty() ||
-        parsed.records != expected_records(text)) {
+        parsed.records != lines_expected) {
+        std::abort();
+    }
+
+    // And back: each record becomes its line with a line feed.
+    File lif(std::tmpfile());
+    if (!lif || std::fwrite(bytes.data(), 1, bytes.size(), lif.get()) != bytes.size()) {
+        std::abort();
+    }
+    std::rewind(lif.get());
+    Bytes lines;
+    BlockWriter line_writer(nullptr, &lines);
+    std::string expected_lines;
+    for (const std::string& line : lines_expected) {
+        expected_lines += line + "\n";
+    }
+    if (convert_text_lines(lif.get(), bytes.size(), line_writer) != CopyEnd::complete ||
+        !line_writer.flush() ||
+        std::string(lines.begin(), lines.end()) != expected_lines) {
         std::abort();
     }
     return 0;

@@ -17,6 +17,12 @@ TEST(ShowHeader, DescribesEveryField) {
          "File start sector   = 0\nFile len in sectors = 65535\n"
          "Implementation code = 8001\n"
          "File length = 16777215 nibbles (8388608 bytes)\n"},
+        // Control bytes show as '?', bytes from 0x80 up as they are.
+        {{'\x1b', '[', '2', 'J', '\a', '\r', 0x7F, 0xC3, 0xA9, ' ', 0xe2, 0x08,
+          0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0x80, 0x01, 0, 0, 0, 0},
+         "File name = ?[2J???\xC3\xA9 \nFile type = E208\n"
+         "File start sector   = 0\nFile len in sectors = 1\n"
+         "Implementation code = 8001\nFile length = 0 nibbles (0 bytes)\n"},
         // The name stops at a zero byte; only the low 16 bits of the start
         // sector and the sector count are shown.
         {{'A', 'B', 0, 'C', 'D', 'E', 'F', 'G', 'H', 'I', 0xab, 0xcd, 0, 1,

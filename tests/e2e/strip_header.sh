@@ -5,7 +5,7 @@ source "$(dirname "$0")/common.sh"
 for size in 0 1 255 256 257 511 512 513 1000 8388607; do
     head -c "$size" /dev/urandom > in.bin
     expect 0 "" in.bin in.lif /r
-    expect 0 "" in.lif back.bin /x /t
+    expect 0 "" in.lif back.bin /x /b
     same_bytes back.bin in.bin
 done
 
@@ -21,8 +21,14 @@ done
 
 printf 'AB\r\nC\n' > two.txt
 expect 0 "" two.txt two.lif /t
-expect 0 "" two.lif text.out /x
+expect 0 $'two.lif is a TEXT file: add /t to get its lines\n' two.lif text.out /x
 [ -f text.out ] && [ ! -s text.out ] || fail "a TEXT file did not give an empty output"
+
+# A header that would make /i warn makes /x warn too, and goes on.
+{ printf 'ODD       \xe2\x08\0\0\0\1\0\0\0\4\0\0\0\0\0\0\x80\x01\x06\0\0\0'; cat data; } > odd.lif
+expect 0 $'Warning: probably not a valid LIF header\n' odd.lif odd.bin /x
+head -c 3 data > want
+same_bytes odd.bin want
 
 # Too short for its header: nothing created, an existing output untouched.
 printf 'precious' > keep.bin
