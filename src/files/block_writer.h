@@ -1,5 +1,6 @@
-// Gathers the many small pieces of a conversion into blocks of 64 KiB, so
-// that writing costs one call per block, however small the pieces are.
+// Gathers the many small pieces of a conversion into blocks (128 KiB, or
+// less for a small output), so that writing costs one call per block,
+// however small the pieces are.
 #ifndef VELKORD_FILES_BLOCK_WRITER_H
 #define VELKORD_FILES_BLOCK_WRITER_H
 

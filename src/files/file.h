@@ -31,7 +31,8 @@ File open_input(const std::string& name);
 
 // Opens the input of an operation that writes `output_name`: reports "not
 // found", or refuses when both names lead to one file (or an existing output
-// cannot be told apart from the input), before anything is written. `input` is set only when the report is not a failure.
+// cannot be told apart from the input), before anything is written. `input`
+// is set only when the report is not a failure.
 Report open_input_apart_from(const std::string& input_name,
                              const std::string& output_name, File& input);
 
