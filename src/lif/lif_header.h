@@ -71,6 +71,11 @@ constexpr std::uint64_t sectors_for(std::uint64_t data_bytes) {
     return (data_bytes + sector_size - 1) / sector_size;
 }
 
+// The 0xFF bytes that fill the rest of the last sector after the data.
+constexpr std::uint64_t sector_fill(std::uint64_t data_bytes) {
+    return sectors_for(data_bytes) * sector_size - data_bytes;
+}
+
 }  // namespace velkord
 
 #endif

@@ -41,7 +41,7 @@ Report add_raw_data(std::FILE* input, const std::string& input_name,
     data.put(header.data(), header.size());
     CopyEnd end = data.copy_from(input, *size);
     // Sectors are 256 bytes; the rest of the last one is filled with 0xFF.
-    data.put_repeated(0xFF, sectors_for(*size) * sector_size - *size);
+    data.put_repeated(0xFF, sector_fill(*size));
     if (!data.flush()) {
         end = CopyEnd::write_failed;
     }
@@ -110,7 +110,7 @@ Report add_text_data(std::FILE* input, const std::string& input_name,
     }
     const LifHeaderBytes header = text_header(destination_name, data_bytes);
     if (keep_in_memory) {
-        written = write_header(file, header) &&
+        written = written && write_header(file, header) &&
                   write_bytes(file, kept.data(), kept.size());
     } else if (!counted) {
         written = written && std::fseek(file, 0, SEEK_SET) == 0 &&

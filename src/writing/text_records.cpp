@@ -9,11 +9,11 @@ namespace {
 constexpr std::size_t read_block_size = 64 * 1024;
 constexpr std::size_t end_mark_size = 2;
 
-// `start` is where the records began among the bytes put.
+// `start` is where the records began among the bytes put. The end mark is
+// 0xFFFF, so it and the fill after it are all 0xFF.
 void put_end_mark_and_fill(BlockWriter& records, std::uint64_t start) {
-    const std::uint64_t size = records.count() - start;
-    records.put_repeated(0xFF, static_cast<std::size_t>(
-                                   sectors_for(size + end_mark_size) * sector_size - size));
+    const std::uint64_t size = records.count() - start + end_mark_size;
+    records.put_repeated(0xFF, static_cast<std::size_t>(end_mark_size + sector_fill(size)));
 }
 
 // The most one piece of a line takes as a record: length, bytes, pad byte.
