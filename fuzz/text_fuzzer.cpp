@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "reading/text_lines.h"
+#include "support/input_holding.h"
 #include "support/text_check.h"
 #include "writing/text_records.h"
 
@@ -51,14 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int i = 0; i <= data[0] % 64; ++i) {
         text += unit;
     }
-    File input(std::tmpfile());
-    if (!input || std::fwrite(text.data(), 1, text.size(), input.get()) != text.size()) {
-        std::abort();
-    }
-    std::rewind(input.get());
+    InputFile input = input_holding(text);
     Bytes bytes;
     BlockWriter records(nullptr, &bytes);
-    const TextStatus status = convert_text_records(input.get(), records);
+    const TextStatus status = convert_text_records(input, records);
     const bool flushed = records.flush();
     const ParsedText parsed = parse_text_records(bytes);
     const std::vector<std::string> lines_expected = expected_records(text);
@@ -68,18 +65,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // And back: each record becomes its line with a line feed.
-    File lif(std::tmpfile());
-    if (!lif || std::fwrite(bytes.data(), 1, bytes.size(), lif.get()) != bytes.size()) {
-        std::abort();
-    }
-    std::rewind(lif.get());
+    InputFile lif = input_holding(std::string(bytes.begin(), bytes.end()));
     Bytes lines;
     BlockWriter line_writer(nullptr, &lines);
     std::string expected_lines;
     for (const std::string& line : lines_expected) {
         expected_lines += line + "\n";
     }
-    if (convert_text_lines(lif.get(), bytes.size(), line_writer) != CopyEnd::complete ||
+    if (convert_text_lines(lif, bytes.size(), line_writer) != CopyEnd::complete ||
         !line_writer.flush() ||
         std::string(lines.begin(), lines.end()) != expected_lines) {
         std::abort();

@@ -12,8 +12,11 @@ namespace {
 
 int run(const std::vector<std::string>& arguments) {
     try {
+        velkord::platform::prepare_process();
         const velkord::Report report = velkord::run_command_line(arguments);
-        const bool printed = velkord::platform::print(report.text);
+        const bool printed = velkord::platform::print(
+            report.text, report.to_error_stream ? velkord::platform::Stream::error
+                                                : velkord::platform::Stream::output);
         return report.failed || !printed ? 1 : 0;
     } catch (const std::bad_alloc&) {
         velkord::platform::print("Error: not enough memory\n");

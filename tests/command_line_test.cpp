@@ -11,8 +11,10 @@ namespace {
 std::string settings_text(const CommandSettings& s) {
     std::ostringstream text;
     text << s.type_letter << (s.help ? " help" : "") << (s.info ? " info" : "")
-         << (s.strip ? " strip" : "") << " [" << s.first_name << "] ["
-         << s.second_name << "]";
+         << (s.strip ? " strip" : "");
+    for (const std::string& name : s.names) {
+        text << " [" << name << "]";
+    }
     return text.str();
 }
 
@@ -21,22 +23,48 @@ TEST(CommandLine, ArgumentScan) {
         std::vector<std::string> arguments;
         std::string settings;
     } cases[] = {
-        {{}, "L [] []"},
+        {{}, "L"},
         {{"a", "b"}, "L [a] [b]"},
         {{"/b", "a", "/l", "b"}, "B [a] [b]"},  // /l does not undo /b
         {{"a", "b", "/r", "/T", "/b"}, "B [a] [b]"},  // the last type wins
-        {{"/text", "/help", "a"}, "T help [a] []"},   // second character only
-        {{"/?"}, "L help [] []"},
-        {{"/I", "/x", "a"}, "L info strip [a] []"},
-        {{"/", "/z", "/9", "/Lb", "a"}, "L [a] []"},
-        {{"a", "b", "c"}, "L [a] [c]"},
-        {{"", "a", "b"}, "L [a] [b]"},  // an empty first name stays empty
-        {{"a", "b", ""}, "L [a] []"},   // an empty argument empties the second
-        {{"-t", "/tmp/x"}, "T [-t] []"},  // only '/' starts an option
+        {{"/text", "/help", "a"}, "T help [a]"},   // second character only
+        {{"/?"}, "L help"},
+        {{"/I", "/x", "a"}, "L info strip [a]"},
+        {{"/", "/z", "/9", "/Lb", "a"}, "L [a]"},
+        {{"a", "b", "c"}, "L [a] [b] [c]"},
+        {{"", "a", "", "b", ""}, "L [a] [b]"},  // an empty argument names nothing
+        {{"-t", "/tmp"}, "T [-t]"},  // only '/' starts an option
+        // A second '/' makes an absolute path, wherever it stands.
+        {{"/home/me/prog.bin", "PROG.LEX"}, "L [/home/me/prog.bin] [PROG.LEX]"},
+        {{"prog.bin", "OUT", "/home/me/x.LEX"}, "L [prog.bin] [OUT] [/home/me/x.LEX]"},
+        {{"/x", "/dev/stdout", "/t", "//"}, "T strip [/dev/stdout] [//]"},
         {{std::string(300, 'n'), "b"}, "L [" + std::string(300, 'n') + "] [b]"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(settings_text(parse_command_line(c.arguments)), c.settings)
+            << ::testing::PrintToString(c.arguments);
+    }
+}
+
+TEST(CommandLine, DecisionOrder) {
+    using O = Operation;
+    const struct {
+        std::vector<std::string> arguments;
+        Operation operation;
+    } cases[] = {
+        {{"a", "b", "c", "/h"}, O::show_usage},
+        {{"/i", "/x"}, O::no_file_name},
+        {{"a", "b", "c", "/i"}, O::show_headers},
+        {{"a", "b", "c"}, O::too_many_names},
+        {{"a", "b", "c", "/x"}, O::too_many_names},
+        {{"a", "/x", "/t"}, O::strip_text},
+        {{"a", "/x", "/i"}, O::show_headers},
+        {{"a", "b", "/x", "/b"}, O::strip_header},
+        {{"a", "b", "/t"}, O::add_header},
+        {{"a", "/t"}, O::no_destination},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(choose_operation(parse_command_line(c.arguments)), c.operation)
             << ::testing::PrintToString(c.arguments);
     }
 }

@@ -5,6 +5,7 @@
 #include <random>
 #include <string>
 
+#include "support/input_holding.h"
 #include "writing/text_records.h"
 
 namespace velkord {
@@ -16,13 +17,10 @@ struct Lines {
 };
 
 Lines convert(const std::string& data, std::uint64_t data_bytes) {
-    File lif(std::tmpfile());
-    EXPECT_TRUE(lif);
-    std::fwrite(data.data(), 1, data.size(), lif.get());
-    std::rewind(lif.get());
+    InputFile lif = input_holding(data);
     Bytes bytes;
     BlockWriter lines(nullptr, &bytes);
-    const CopyEnd end = convert_text_lines(lif.get(), data_bytes, lines);
+    const CopyEnd end = convert_text_lines(lif, data_bytes, lines);
     EXPECT_TRUE(lines.flush());
     return Lines{std::string(bytes.begin(), bytes.end()), end};
 }
@@ -47,8 +45,9 @@ TEST(TextLines, RecordRules) {
         // No end mark where the records fill the data: the text ends there.
         {std::string("\0\2AB\0\2CD", 8), 8, "AB\nCD\n", CopyEnd::complete},
         {std::string("\0\2AB\0\2CD", 8) + mark, 4, "AB\n", CopyEnd::complete},
-        {std::string("\0\2AB", 4), 256, "AB\n", CopyEnd::complete},
-        // A record cut off keeps the lines before it, and none of its bytes.
+        // A file that ends before its data, with no end mark: the lines
+        // before the cut are kept, a record cut off loses all its bytes.
+        {std::string("\0\2AB", 4), 256, "AB\n", CopyEnd::input_short},
         {std::string("\0\2AB\0\5CDE", 9), 256, "AB\n", CopyEnd::input_short},
         {std::string("\0\2AB\0\3CDE", 9), 256, "AB\n", CopyEnd::input_short},
         {std::string("\0\2AB\0", 5), 256, "AB\n", CopyEnd::input_short},
@@ -91,12 +90,10 @@ TEST(TextLines, TextComesBackThroughRecords) {
             }
             text += line + "\n";
         }
-        File input(std::tmpfile());
-        std::fwrite(text.data(), 1, text.size(), input.get());
-        std::rewind(input.get());
+        InputFile input = input_holding(text);
         Bytes records;
         BlockWriter writer(nullptr, &records);
-        ASSERT_EQ(convert_text_records(input.get(), writer), TextStatus::converted);
+        ASSERT_EQ(convert_text_records(input, writer), TextStatus::converted);
         ASSERT_TRUE(writer.flush());
         const Lines back =
             convert(std::string(records.begin(), records.end()), records.size());

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/input_holding.h"
 #include "support/text_check.h"
 
 namespace velkord {
@@ -18,13 +19,10 @@ struct TextRecords {
 
 TextRecords convert(const std::string& text,
                     std::uint64_t max_bytes = max_lif_data_bytes) {
-    File input(std::tmpfile());
-    EXPECT_TRUE(input);
-    std::fwrite(text.data(), 1, text.size(), input.get());
-    std::rewind(input.get());
+    InputFile input = input_holding(text);
     TextRecords result;
     BlockWriter records(nullptr, &result.bytes);
-    result.status = convert_text_records(input.get(), records, max_bytes);
+    result.status = convert_text_records(input, records, max_bytes);
     EXPECT_TRUE(records.flush());
     return result;
 }
@@ -114,8 +112,9 @@ TEST(TextRecords, ReadErrorIsReported) {
     if (!directory) {
         GTEST_SKIP() << "directories cannot be opened here";
     }
+    InputFile input(std::move(directory), std::nullopt);
     BlockWriter counter;
-    EXPECT_EQ(convert_text_records(directory.get(), counter), TextStatus::read_error);
+    EXPECT_EQ(convert_text_records(input, counter), TextStatus::read_error);
 }
 
 // Random texts of short and long lines, zero bytes and every kind of line

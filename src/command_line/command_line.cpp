@@ -1,5 +1,6 @@
 #include "command_line/command_line.h"
 
+#include "files/output_file.h"
 #include "reading/show_header.h"
 #include "reading/strip_header.h"
 #include "reading/strip_text_header.h"
@@ -9,6 +10,13 @@ namespace velkord {
 namespace {
 
 char ascii_upper(char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; }
+
+// `/t`, `/text` and `/?` are options; `/home/me/x.LEX` is a file, which a
+// user must be able to name on every system.
+bool is_option(const std::string& argument) {
+    return !argument.empty() && argument[0] == '/' &&
+           argument.find('/', 1) == std::string::npos;
+}
 
 void apply_option(CommandSettings& settings, char letter) {
     switch (ascii_upper(letter)) {
@@ -38,38 +46,67 @@ void apply_option(CommandSettings& settings, char letter) {
 CommandSettings parse_command_line(const std::vector<std::string>& arguments) {
     CommandSettings settings;
     for (const std::string& argument : arguments) {
-        if (!argument.empty() && argument[0] == '/') {
+        if (is_option(argument)) {
             apply_option(settings, argument.size() > 1 ? argument[1] : '\0');
-        } else if (settings.first_name.empty()) {
-            settings.first_name = argument;
-        } else {
-            settings.second_name = argument;
+        } else if (!argument.empty()) {
+            settings.names.push_back(argument);
         }
     }
     return settings;
 }
 
-Report run_command_line(const std::vector<std::string>& arguments) {
-    const CommandSettings settings = parse_command_line(arguments);
+Operation choose_operation(const CommandSettings& settings) {
     if (settings.help) {
-        return Report{usage_text(), false};
+        return Operation::show_usage;
     }
-    if (settings.first_name.empty()) {
-        return failure("Error: no file name\n");
+    if (settings.names.empty()) {
+        return Operation::no_file_name;
     }
     if (settings.info) {
-        return show_header(settings.first_name);
+        return Operation::show_headers;
+    }
+    // With more names the last would be written: a shell wildcard would
+    // then destroy a file the user never named as an output.
+    if (settings.names.size() > 2) {
+        return Operation::too_many_names;
     }
     if (settings.strip) {
-        return settings.type_letter == 'T'
-                   ? strip_text_header(settings.first_name, settings.second_name)
-                   : strip_header(settings.first_name, settings.second_name);
+        return settings.type_letter == 'T' ? Operation::strip_text
+                                           : Operation::strip_header;
     }
-    if (!settings.second_name.empty()) {
-        return add_header(settings.first_name, settings.second_name,
-                          settings.type_letter);
+    return settings.names.size() == 2 ? Operation::add_header
+                                      : Operation::no_destination;
+}
+
+Report run_command_line(const std::vector<std::string>& arguments) {
+    const CommandSettings settings = parse_command_line(arguments);
+    const std::vector<std::string>& names = settings.names;
+    // /x with one name writes to no name at all, which fails as such.
+    const std::string output_name = names.size() == 2 ? names[1] : std::string();
+    Report report;
+    switch (choose_operation(settings)) {
+        case Operation::show_usage:
+            return Report{usage_text(), false};
+        case Operation::no_file_name:
+            return failure("Error: no file name\n");
+        case Operation::too_many_names:
+            return failure("Error: too many file names\n");
+        case Operation::no_destination:
+            return failure("Error: no destination file name\n");
+        case Operation::show_headers:
+            return show_headers(names);
+        case Operation::strip_header:
+            report = strip_header(names[0], output_name);
+            break;
+        case Operation::strip_text:
+            report = strip_text_header(names[0], output_name);
+            break;
+        case Operation::add_header:
+            report = add_header(names[0], output_name, settings.type_letter);
+            break;
     }
-    return failure("Error: no destination file name\n");
+    report.to_error_stream = names_standard_output(output_name);
+    return report;
 }
 
 std::string usage_text() {
@@ -84,6 +121,7 @@ std::string usage_text() {
            "  /T : use HP-71B TEXT file type with data conversion\n"
            "  /i : display header information of LIF file\n"
            "  /x : remove header from LIF file\n"
+           "  /x /t : turn an HP-71B TEXT file back into lines\n"
            "  /h : help\n"
            "V1.2 - velkord, made by the velkord developers\n";
 }

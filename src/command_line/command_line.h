@@ -15,13 +15,27 @@ struct CommandSettings {
     bool help = false;
     bool info = false;
     bool strip = false;
-    std::string first_name;
-    std::string second_name;  // the last of the names after the first
+    std::vector<std::string> names;  // the file names, in the order given
 };
 
 // `arguments` are the program's arguments without its own name. An argument
-// that begins with '/' is an option, told by its second character alone.
+// that begins with '/' is an option, told by its second character alone,
+// unless it holds another '/': then it is an absolute path.
 CommandSettings parse_command_line(const std::vector<std::string>& arguments);
+
+// The one thing a run does, decided from all the settings at once.
+enum class Operation {
+    show_usage,
+    no_file_name,
+    too_many_names,
+    show_headers,
+    strip_header,
+    strip_text,
+    add_header,
+    no_destination,
+};
+
+Operation choose_operation(const CommandSettings& settings);
 
 // Parses the arguments, then runs the one operation they ask for.
 Report run_command_line(const std::vector<std::string>& arguments);

@@ -44,19 +44,19 @@ void BlockWriter::put_repeated(unsigned char byte, std::size_t count) {
     }
 }
 
-CopyEnd BlockWriter::copy_from(std::FILE* input, std::uint64_t count) {
+CopyEnd BlockWriter::copy_from(InputFile& input, std::uint64_t count) {
     while (count > 0) {
         if (used_ == block_.size() && !flush()) {
             return CopyEnd::write_failed;
         }
         const std::size_t room = block_.size() - used_;
         const std::size_t wanted = count < room ? static_cast<std::size_t>(count) : room;
-        const std::size_t got = std::fread(block_.data() + used_, 1, wanted, input);
+        const std::size_t got = input.read(block_.data() + used_, wanted);
         used_ += got;
         count_ += got;
         count -= got;
         if (got < wanted) {
-            return std::ferror(input) ? CopyEnd::read_failed : CopyEnd::input_short;
+            return input.failed() ? CopyEnd::read_failed : CopyEnd::input_short;
         }
     }
     return CopyEnd::complete;

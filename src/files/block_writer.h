@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "files/file.h"
+#include "files/input_file.h"
 
 namespace velkord {
 
@@ -42,7 +43,7 @@ public:
 
     // Reads `count` bytes of `input` straight into the blocks. When the
     // input ends early or fails, every byte read before that stays put.
-    CopyEnd copy_from(std::FILE* input, std::uint64_t count);
+    CopyEnd copy_from(InputFile& input, std::uint64_t count);
 
     // Hands on what the block holds; false when any write so far failed.
     bool flush();

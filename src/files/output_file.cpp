@@ -1,7 +1,6 @@
 #include "files/output_file.h"
 
 #include <random>
-#include <system_error>
 
 #include "platform/platform.h"
 
@@ -9,24 +8,7 @@ namespace velkord {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The file a chain of symbolic links leads to, even one that does not exist
-// yet. A chain longer than the systems themselves follow is left as it is;
-// looking at it then fails.
-fs::path follow_links(fs::path path) {
-    for (int hop = 0; hop < 40; ++hop) {
-        std::error_code error;
-        if (!fs::is_symlink(path, error)) {
-            break;
-        }
-        const fs::path next = fs::read_symlink(path, error);
-        if (error) {
-            break;
-        }
-        path = next.is_absolute() ? next : path.parent_path() / next;
-    }
-    return path;
-}
+using platform::FileKind;
 
 // True when the user may write the existing file `path`: the same question
 // that opening it for writing asked when outputs were written in place.
@@ -50,8 +32,7 @@ bool create_temporary(const fs::path& target, OutputFile& output) {
             return true;
         }
         platform::remove_on_interrupt(nullptr);
-        std::error_code error;
-        if (!fs::exists(output.temporary, error)) {
+        if (platform::file_info(output.temporary).kind == FileKind::missing) {
             break;  // not a clash of names: the folder refuses new files
         }
     }
@@ -64,8 +45,7 @@ bool create_temporary(const fs::path& target, OutputFile& output) {
 OutputFile::~OutputFile() {
     file.reset();
     if (!temporary.empty()) {
-        std::error_code error;
-        fs::remove(temporary, error);
+        platform::remove_file(temporary);
         platform::remove_on_interrupt(nullptr);
     }
 }
@@ -75,33 +55,43 @@ bool begin_output(const std::string& destination_name, OutputFile& output) {
     if (destination.filename().empty()) {
         return false;  // no name at all, or a folder's
     }
-    output.target = follow_links(destination);
-    std::error_code error;
-    const fs::file_status status = fs::status(output.target, error);
-    if (status.type() == fs::file_type::not_found) {
-        return create_temporary(output.target, output);
-    }
-    if (error) {
-        return false;
-    }
-    if (!fs::is_regular_file(status)) {
-        // A device or a pipe cannot be replaced, and a folder cannot be
-        // written: opening it says which.
-        output.file = unbuffered(File(platform::open_file(destination, "wb")));
+    if (const std::optional<int> descriptor = platform::named_descriptor(destination)) {
+        // Reopening it by name would start a redirected file again at its
+        // beginning, and a rename would put a new file in its place.
+        output.file = unbuffered(File(platform::open_descriptor(*descriptor)));
         return output.file != nullptr;
     }
-    if (!may_write(output.target)) {
-        return false;
+    output.target = platform::link_target(destination);
+    switch (platform::file_info(output.target).kind) {
+        case FileKind::missing:
+            return create_temporary(output.target, output);
+        case FileKind::regular:
+            return may_write(output.target) && create_temporary(output.target, output);
+        case FileKind::device:
+        case FileKind::other:
+            // A device or a pipe cannot be replaced: it is written as it is.
+            output.file = unbuffered(File(platform::open_file(destination, "wb")));
+            return output.file != nullptr;
+        case FileKind::directory:
+        case FileKind::unknown:
+            break;
     }
-    output.permissions = status.permissions() & fs::perms::all;
-    return create_temporary(output.target, output);
+    return false;
 }
 
 bool output_rewritable(const OutputFile& output) {
     return !output.temporary.empty();
 }
 
+bool names_standard_output(const std::string& name) {
+    return platform::named_descriptor(platform::to_path(name)) == 1;
+}
+
 bool commit_output(OutputFile& output) {
+    if (!output.temporary.empty()) {
+        // Only now, complete, does the new file get its final permissions.
+        platform::adopt_attributes(output.file.get(), output.target);
+    }
     // The last buffered bytes reach the file only at the close, where a full
     // disk may show for the first time.
     if (std::fclose(output.file.release()) != 0) {
@@ -109,11 +99,6 @@ bool commit_output(OutputFile& output) {
     }
     if (output.temporary.empty()) {
         return true;
-    }
-    std::error_code error;
-    if (output.permissions) {
-        fs::permissions(output.temporary, *output.permissions,
-                        fs::perm_options::replace, error);
     }
     if (!platform::replace_file(output.temporary, output.target)) {
         return false;
@@ -131,6 +116,7 @@ Report finish_output(OutputFile& output, CopyEnd end,
             break;
         case CopyEnd::input_short:
         case CopyEnd::read_failed:
+        case CopyEnd::input_changed:
             return report_read_error(input_name);
         case CopyEnd::write_failed:
             return report_write_error(output_name);

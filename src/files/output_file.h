@@ -2,13 +2,12 @@
 // destination's own folder, which takes the destination's place in one step
 // once everything is written and closed. Until then an existing destination
 // stays as it was; on a failure, or when the run is interrupted, the new file
-// is removed again. A destination that cannot be replaced (a device, a pipe)
-// is written directly instead.
+// is removed again. A destination that cannot be replaced (a device, a pipe,
+// an open descriptor named as /dev/stdout) is written directly instead.
 #ifndef VELKORD_FILES_OUTPUT_FILE_H
 #define VELKORD_FILES_OUTPUT_FILE_H
 
 #include <filesystem>
-#include <optional>
 #include <string>
 
 #include "files/file.h"
@@ -17,10 +16,9 @@
 namespace velkord {
 
 struct OutputFile {
-    File file;                              // where the operation writes, unbuffered
-    std::filesystem::path temporary;        // empty when written directly
-    std::filesystem::path target;           // the destination, links followed
-    std::optional<std::filesystem::perms> permissions;  // of the file replaced
+    File file;                        // where the operation writes, unbuffered
+    std::filesystem::path temporary;  // empty when written directly
+    std::filesystem::path target;     // the destination, links followed
 
     OutputFile() = default;
     // The temporary path is named to the interruption handler, so it must
@@ -33,14 +31,21 @@ struct OutputFile {
 
 // Prepares to write `destination_name`; false when it cannot be created.
 // A destination that is a symbolic link stays one: the file it leads to is
-// replaced. A file that the user may not write is not replaced either.
+// replaced. A file that the user may not write is not replaced either. A
+// name of an open descriptor is written through that descriptor, never
+// reopened by its name nor replaced.
 bool begin_output(const std::string& destination_name, OutputFile& output);
 
 // True when the output can be rewritten at its start (it is a new file).
 bool output_rewritable(const OutputFile& output);
 
-// Closes the output and puts it in the destination's place; false when the
-// close or the replacement fails, and then the destination is as it was.
+// True when `name` stands for this run's standard output (/dev/stdout), so
+// that the run's messages must go elsewhere.
+bool names_standard_output(const std::string& name);
+
+// Closes the output and puts it in the destination's place, with the owner,
+// group and permissions of the file it replaces; false when the close or
+// the replacement fails, and then the destination is as it was.
 bool commit_output(OutputFile& output);
 
 // Commits the output when the copy into it ended complete, and says how it

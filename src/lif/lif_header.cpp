@@ -78,6 +78,35 @@ LifName lif_name_field(const std::string& destination_name) {
     return name;
 }
 
+bool is_plausible_lif_header(const LifHeader& header) {
+    return header.start_sector == 0 && header.sector_count <= 0xFFFF &&
+           header.implementation_code == lif_implementation_code &&
+           header.closing_byte == 0;
+}
+
+std::string lif_name_text(const LifName& name) {
+    std::size_t size = name.size();
+    while (size > 0 && name[size - 1] == ' ') {
+        --size;
+    }
+    return std::string(name.begin(), name.begin() + size);
+}
+
+bool is_hp71_name(const LifName& name) {
+    const auto letter = [](unsigned char c) { return c >= 'A' && c <= 'Z'; };
+    const auto digit = [](unsigned char c) { return c >= '0' && c <= '9'; };
+    const std::string text = lif_name_text(name);
+    if (text.empty() || text.size() > 8 || !letter(text[0])) {
+        return false;
+    }
+    for (const unsigned char c : text) {
+        if (!letter(c) && !digit(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::uint16_t lif_file_type(char type_letter) {
     switch (type_letter) {
         case 'B':

@@ -59,6 +59,17 @@ LifHeaderBytes build_lif_header(const std::string& destination_name,
 // stays UTF-8), space-filled.
 LifName lif_name_field(const std::string& destination_name);
 
+// A header is plausible when its start sector is 0, its sector count is below
+// 65536, its implementation code is 0x8001 and its last byte is zero.
+bool is_plausible_lif_header(const LifHeader& header);
+
+// The name field as text, without its trailing spaces.
+std::string lif_name_text(const LifName& name);
+
+// True for a name the HP-71B can use: a letter A-Z, then up to seven
+// letters or digits, the rest of the field spaces.
+bool is_hp71_name(const LifName& name);
+
 // L gives LEX; B, R and T give BIN, ROM and TEXT.
 std::uint16_t lif_file_type(char type_letter);
 

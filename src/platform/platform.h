@@ -1,12 +1,13 @@
 // What the program needs from the system that standard C++ does not give in
-// the same way everywhere: Unicode arguments and messages, files opened and
-// replaced by Unicode names, and a half-written file cleared away when the
-// run is interrupted. One small file
-// per system (posix.cpp, windows.cpp) implements it; nothing else in the
-// program depends on the system. Names are UTF-8 everywhere else.
+// the same way everywhere: Unicode arguments and messages, files opened,
+// looked at and replaced by Unicode names, and a half-written file cleared
+// away when the run is interrupted. One small file per system (posix.cpp,
+// windows.cpp) implements it; nothing else in the program depends on the
+// system. Names are UTF-8 everywhere else.
 #ifndef VELKORD_PLATFORM_PLATFORM_H
 #define VELKORD_PLATFORM_PLATFORM_H
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -20,36 +21,87 @@ namespace velkord::platform {
 std::vector<std::string> utf8_arguments(int argc, wchar_t* argv[]);
 #endif
 
-// Writes UTF-8 text to standard output: to a Windows console as the
-// characters it stands for, anywhere else as its bytes (on Windows with
-// CR LF line ends). False when that fails.
-bool print(const std::string& text);
+// Called once at the start of a run. An interruption (SIGINT, SIGTERM,
+// SIGHUP, SIGQUIT; Ctrl+C or closing the console on Windows) then removes
+// the file named by remove_on_interrupt before the process ends, and a
+// file-size limit (SIGXFSZ) makes a write fail instead of ending the run.
+void prepare_process();
+
+enum class Stream { output, error };
+
+// Writes UTF-8 text to standard output or standard error: to a Windows
+// console as the characters it stands for, anywhere else as its bytes (on
+// Windows with CR LF line ends). False when that fails.
+bool print(const std::string& text, Stream stream = Stream::output);
 
 // The file system's own form of a UTF-8 name: the same bytes on POSIX
-// systems, UTF-16 on Windows.
+// systems; on Windows UTF-16, and a full path with the \\?\ prefix when the
+// name is too long for the system's usual limit.
 std::filesystem::path to_path(const std::string& name);
 
 // Opens a file in the given std::fopen mode; null when that fails.
 std::FILE* open_file(const std::filesystem::path& path, const char* mode);
 
-// Whether two existing files are one: the same file under two names or
-// links, or two names of one device. Nothing when the system cannot tell.
+enum class FileKind {
+    missing,    // nothing by that name
+    regular,
+    directory,
+    device,     // a terminal, /dev/null, NUL or CON on Windows...
+    other,      // a pipe, a socket
+    unknown,    // it cannot be looked at
+};
+struct FileInfo {
+    FileKind kind = FileKind::unknown;
+    std::uint64_t size = 0;  // of a regular file
+};
+
+// What a name leads to, links followed.
+FileInfo file_info(const std::filesystem::path& path);
+// What an open file is.
+FileInfo file_info(std::FILE* file);
+
+// Whether two existing files are one: the same file under two names, links,
+// drive letters or spellings, or two names of one device. Nothing when the
+// system cannot tell.
 std::optional<bool> same_file(const std::filesystem::path& first,
                               const std::filesystem::path& second);
 
-// Creates `path` for binary writing, failing when it exists already. The file
-// gets the permissions a new file usually gets, and on Windows it can be
-// deleted while it is open, so that an interruption can remove it.
+// The file that a chain of symbolic links leads to, even one that does not
+// exist yet; the path itself when it is no link.
+std::filesystem::path link_target(const std::filesystem::path& path);
+
+// The descriptor of this process that a name stands for (/dev/stdout,
+// /dev/stderr, /dev/fd/N, /proc/self/fd/N, or a link to one), if any.
+std::optional<int> named_descriptor(const std::filesystem::path& path);
+
+// A stream that writes through a copy of an open descriptor, where it is;
+// null when the descriptor is not open.
+std::FILE* open_descriptor(int descriptor);
+
+// Creates `path` for binary writing, failing when it exists already. Only
+// its owner may read it until adopt_attributes; on Windows it can be deleted
+// while it is open, so that an interruption can remove it.
 std::FILE* create_new_file(const std::filesystem::path& path);
 
+// A file for binary reading and writing in the system's temporary folder,
+// which goes away when it is closed or the process ends, however it ends.
+std::FILE* create_scratch_file();
+
+// Gives the complete new file `file` what the file it is about to replace
+// has: owner and group where the system allows it, and permission bits; a
+// file that replaces none gets the usual permissions of a new file. What
+// cannot be kept is no error.
+void adopt_attributes(std::FILE* file, const std::filesystem::path& replaced);
+
 // Puts the closed file `from` in the place of `to` in one step, replacing
-// the file that `to` names, if any.
+// the file that `to` names, if any (keeping its attributes on Windows).
 bool replace_file(const std::filesystem::path& from,
                   const std::filesystem::path& to);
 
-// Names the one file that an interruption (SIGINT, SIGTERM or SIGHUP; Ctrl+C
-// or closing the console on Windows) removes before the process ends; null
-// for none. The path must stay alive until it is unnamed again.
+bool remove_file(const std::filesystem::path& path);
+
+// Names the one file that an interruption removes before the process ends;
+// null for none. The path must stay alive until it is unnamed again.
 void remove_on_interrupt(const std::filesystem::path* path);
 
 }  // namespace velkord::platform

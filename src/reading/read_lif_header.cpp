@@ -2,19 +2,13 @@
 
 namespace velkord {
 
-bool read_lif_header(std::FILE* file, LifHeader& header) {
+bool read_lif_header(InputFile& file, LifHeader& header) {
     LifHeaderBytes bytes;
-    if (std::fread(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
+    if (file.read(bytes.data(), bytes.size()) != bytes.size()) {
         return false;
     }
     header = parse_lif_header(bytes);
     return true;
-}
-
-bool is_plausible_lif_header(const LifHeader& header) {
-    return header.start_sector == 0 && header.sector_count <= 0xFFFF &&
-           header.implementation_code == lif_implementation_code &&
-           header.closing_byte == 0;
 }
 
 std::string plausibility_warning(const LifHeader& header) {
@@ -24,14 +18,14 @@ std::string plausibility_warning(const LifHeader& header) {
 }
 
 Report open_lif_file(const std::string& lif_name, const std::string& output_name,
-                     File& lif, LifHeader& header) {
+                     InputFile& lif, LifHeader& header) {
     Report opened = open_input_apart_from(lif_name, output_name, lif);
     if (opened.failed) {
         return opened;
     }
     // The header is read before the output is begun, so a file too short to
     // hold one leaves an existing output untouched.
-    if (!read_lif_header(lif.get(), header)) {
+    if (!read_lif_header(lif, header)) {
         return report_read_error(lif_name);
     }
     return Report{plausibility_warning(header), false};

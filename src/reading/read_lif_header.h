@@ -1,10 +1,9 @@
 #ifndef VELKORD_READING_READ_LIF_HEADER_H
 #define VELKORD_READING_READ_LIF_HEADER_H
 
-#include <cstdio>
 #include <string>
 
-#include "files/file.h"
+#include "files/input_file.h"
 #include "lif/lif_header.h"
 #include "report/report.h"
 
@@ -12,11 +11,7 @@ namespace velkord {
 
 // Reads and decodes the 32 bytes at the start of `file`. False when the file
 // holds fewer than 32 bytes or cannot be read.
-bool read_lif_header(std::FILE* file, LifHeader& header);
-
-// A header is plausible when its start sector is 0, its sector count is below
-// 65536, its implementation code is 0x8001 and its last byte is zero.
-bool is_plausible_lif_header(const LifHeader& header);
+bool read_lif_header(InputFile& file, LifHeader& header);
 
 // The warning line for a header that is not plausible; empty for one that is.
 std::string plausibility_warning(const LifHeader& header);
@@ -25,7 +20,7 @@ std::string plausibility_warning(const LifHeader& header);
 // and reads its header: a failure ("not found", the output itself, too short
 // for a header), or, on success, the warning to print before anything else.
 Report open_lif_file(const std::string& lif_name, const std::string& output_name,
-                     File& lif, LifHeader& header);
+                     InputFile& lif, LifHeader& header);
 
 }  // namespace velkord
 

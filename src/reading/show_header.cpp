@@ -2,7 +2,8 @@
 
 #include <cstdio>
 
-#include "files/file.h"
+#include "files/input_file.h"
+#include "report/printable_name.h"
 
 namespace velkord {
 namespace {
@@ -19,17 +20,15 @@ void append_line(std::string& text, const char* format, Values... values) {
 }  // namespace
 
 std::string describe_lif_header(const LifHeader& header) {
-    std::string text = "File name = ";
+    // A name from someone else's file must not steer the terminal.
+    std::string name;
     for (const unsigned char c : header.name) {
         if (c == 0) {
             break;
         }
-        // A name from someone else's file must not steer the terminal:
-        // control bytes show as '?'. Bytes from 0x80 up are kept, so that
-        // UTF-8 names show as they are.
-        text += c < 0x20 || c == 0x7F ? '?' : static_cast<char>(c);
+        name += static_cast<char>(c);
     }
-    text += '\n';
+    std::string text = "File name = " + printable_name(name) + "\n";
     // Start sector and sector count are shown in their low 16 bits only.
     append_line(text, "File type = %04X\n", unsigned{header.file_type});
     append_line(text, "File start sector   = %d\n",
@@ -45,15 +44,31 @@ std::string describe_lif_header(const LifHeader& header) {
 }
 
 Report show_header(const std::string& name) {
-    File file = open_input(name);
+    InputFile file = open_input(name);
     if (!file) {
         return report_not_found(name);
     }
     LifHeader header;
-    if (!read_lif_header(file.get(), header)) {
+    if (!read_lif_header(file, header)) {
         return report_read_error(name);
     }
     return Report{describe_lif_header(header), false};
+}
+
+Report show_headers(const std::vector<std::string>& names) {
+    if (names.size() == 1) {
+        return show_header(names[0]);
+    }
+    Report all;
+    for (const std::string& name : names) {
+        if (&name != &names.front()) {
+            all.text += '\n';
+        }
+        const Report one = show_header(name);
+        all.text += "==> " + printable_name(name) + " <==\n" + one.text;
+        all.failed = all.failed || one.failed;
+    }
+    return all;
 }
 
 }  // namespace velkord

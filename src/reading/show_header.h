@@ -2,6 +2,7 @@
 #define VELKORD_READING_SHOW_HEADER_H
 
 #include <string>
+#include <vector>
 
 #include "lif/lif_header.h"
 #include "reading/read_lif_header.h"
@@ -16,6 +17,11 @@ std::string describe_lif_header(const LifHeader& header);
 
 // Shows the header at the start of the file `name`. A warning is not a failure.
 Report show_header(const std::string& name);
+
+// Shows the header of each file in turn. With more than one, each block
+// begins with "==> name <==" and a blank line parts them; a file that fails
+// says so in its block, and the others are still shown.
+Report show_headers(const std::vector<std::string>& names);
 
 }  // namespace velkord
 

@@ -1,7 +1,7 @@
 #include "reading/strip_header.h"
 
 #include "files/block_writer.h"
-#include "files/file.h"
+#include "files/input_file.h"
 #include "files/output_file.h"
 #include "lif/lif_header.h"
 #include "reading/read_lif_header.h"
@@ -10,7 +10,7 @@ namespace velkord {
 
 Report strip_header(const std::string& lif_name,
                     const std::string& output_name) {
-    File lif;
+    InputFile lif;
     LifHeader header;
     const Report warning = open_lif_file(lif_name, output_name, lif, header);
     if (warning.failed) {
@@ -22,7 +22,7 @@ Report strip_header(const std::string& lif_name,
     }
     const std::uint32_t size = payload_bytes(header.nibble_count);
     BlockWriter data(output.file.get(), nullptr, size);
-    CopyEnd end = data.copy_from(lif.get(), size);
+    CopyEnd end = data.copy_from(lif, size);
     if (!data.flush()) {
         end = CopyEnd::write_failed;
     }
@@ -31,7 +31,7 @@ Report strip_header(const std::string& lif_name,
     Report result = finish_salvaged_output(output, end, lif_name, output_name);
     if (!result.failed && header.file_type == lif_type_text) {
         // Its nibble count of 0 gave an empty file: show the way to the lines.
-        result.text += lif_name + " is a TEXT file: add /t to get its lines\n";
+        result.text += hint_text_file(lif_name);
     }
     return followed_by(warning, result);
 }

@@ -9,7 +9,7 @@ namespace velkord {
 
 Report strip_text_header(const std::string& lif_name,
                          const std::string& output_name) {
-    File lif;
+    InputFile lif;
     LifHeader header;
     const Report warning = open_lif_file(lif_name, output_name, lif, header);
     if (warning.failed) {
@@ -24,11 +24,11 @@ Report strip_text_header(const std::string& lif_name,
     }
     BlockWriter lines(output.file.get());
     CopyEnd end = convert_text_lines(
-        lif.get(), std::uint64_t{header.sector_count} * sector_size, lines);
+        lif, std::uint64_t{header.sector_count} * sector_size, lines);
     if (!lines.flush()) {
         end = CopyEnd::write_failed;
     }
-    // The lines before a record cut off by the end of the file are kept.
+    // The lines before the place where a cut file ends are kept.
     return followed_by(warning,
                        finish_salvaged_output(output, end, lif_name, output_name));
 }

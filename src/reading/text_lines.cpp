@@ -14,11 +14,12 @@ constexpr std::size_t longest_record = 2 + 0xFFFD + 1;
 // The data of a LIF file, read in blocks that always hold a whole record,
 // and never beyond the data's length.
 struct DataBlocks {
-    std::FILE* file;
+    InputFile& file;
     std::uint64_t unread;  // bytes of the data not read yet
     Bytes block = Bytes(2 * longest_record);
     std::size_t begin = 0;
     std::size_t end = 0;
+    bool cut = false;      // the file ended before the data did
     bool failed = false;
 
     // Makes `size` bytes (at most a record) from `begin` on ready, as far
@@ -30,10 +31,11 @@ struct DataBlocks {
             begin = 0;
             const std::size_t wanted = static_cast<std::size_t>(
                 std::min<std::uint64_t>(block.size() - end, unread));
-            const std::size_t got = std::fread(block.data() + end, 1, wanted, file);
+            const std::size_t got = file.read(block.data() + end, wanted);
             end += got;
             unread = got < wanted ? 0 : unread - got;
-            failed = got < wanted && std::ferror(file);
+            failed = got < wanted && file.failed();
+            cut = got < wanted && !failed;
         }
         return end - begin;
     }
@@ -41,7 +43,7 @@ struct DataBlocks {
 
 }  // namespace
 
-CopyEnd convert_text_lines(std::FILE* lif, std::uint64_t data_bytes,
+CopyEnd convert_text_lines(InputFile& lif, std::uint64_t data_bytes,
                            BlockWriter& lines) {
     DataBlocks data{lif, data_bytes};
     for (;;) {
@@ -50,7 +52,10 @@ CopyEnd convert_text_lines(std::FILE* lif, std::uint64_t data_bytes,
             return CopyEnd::read_failed;
         }
         if (available < 2) {
-            return available == 0 ? CopyEnd::complete : CopyEnd::input_short;
+            // Where the sectors end without an end mark, the text ends there
+            // too (older tools wrote none when the records filled the last
+            // sector); where the file ends first, a part of it is missing.
+            return available == 0 && !data.cut ? CopyEnd::complete : CopyEnd::input_short;
         }
         const unsigned char* at = data.block.data() + data.begin;
         const std::size_t length = at[0] * std::size_t{256} + at[1];

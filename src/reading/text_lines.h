@@ -6,19 +6,19 @@
 #define VELKORD_READING_TEXT_LINES_H
 
 #include <cstdint>
-#include <cstdio>
 
 #include "files/block_writer.h"
-#include "files/file.h"
+#include "files/input_file.h"
 
 namespace velkord {
 
 // Reads at most `data_bytes` of `lif` from its current position and puts the
 // lines into `lines`. Ends `complete` at the end mark, or where the data end
 // between two records (older tools wrote no end mark when the records filled
-// the last sector); `input_short` where they end within a record, which is
-// then left out; `read_failed` when the file cannot be read.
-CopyEnd convert_text_lines(std::FILE* lif, std::uint64_t data_bytes,
+// the last sector); `input_short` where the file ends before the data do,
+// with no end mark reached (a record cut off is then left out);
+// `read_failed` when the file cannot be read.
+CopyEnd convert_text_lines(InputFile& lif, std::uint64_t data_bytes,
                            BlockWriter& lines);
 
 }  // namespace velkord

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "report/printable_name.h"
+
 namespace velkord {
 
 Report failure(std::string text) { return Report{std::move(text), true}; }
@@ -12,31 +14,54 @@ Report followed_by(const Report& first, Report then) {
 }
 
 Report report_not_found(const std::string& name) {
-    return failure(name + " not found\n");
+    return failure(printable_name(name) + " not found\n");
 }
 
 Report report_cannot_create(const std::string& name) {
-    return failure("impossible to create " + name + "\n");
+    return failure("impossible to create " + printable_name(name) + "\n");
 }
 
 Report report_input_as_output(const std::string& name) {
-    return failure("impossible to create " + name + ": it is the input file\n");
+    return failure("impossible to create " + printable_name(name) +
+                   ": it is the input file\n");
 }
 
 Report report_too_large(const std::string& name) {
-    return failure(name + " is too large for a LIF file\n");
+    return failure(printable_name(name) + " is too large for a LIF file\n");
 }
 
 Report report_read_error(const std::string& name) {
-    return failure("read error in " + name + "\n");
+    return failure("read error in " + printable_name(name) + "\n");
 }
 
 Report report_write_error(const std::string& name) {
-    return failure("write error in " + name + "\n");
+    return failure("write error in " + printable_name(name) + "\n");
 }
 
 Report report_not_text(const std::string& name) {
-    return failure(name + " is not a TEXT file\n");
+    return failure(printable_name(name) + " is not a TEXT file\n");
+}
+
+Report report_utf16_text(const std::string& name) {
+    return failure(printable_name(name) +
+                   " is UTF-16 text: save it as UTF-8 or ASCII first\n");
+}
+
+std::string hint_text_file(const std::string& name) {
+    return printable_name(name) + " is a TEXT file: add /t to get its lines\n";
+}
+
+std::string warning_lif_header(const std::string& name) {
+    return "Warning: " + printable_name(name) + " already begins with a LIF header\n";
+}
+
+std::string warning_lif_volume(const std::string& name) {
+    return "Warning: " + printable_name(name) + " is a LIF volume\n";
+}
+
+std::string warning_unusable_name(const std::string& field) {
+    return "Warning: the HP-71B cannot use the file name \"" +
+           printable_name(field) + "\"\n";
 }
 
 }  // namespace velkord

@@ -10,6 +10,9 @@ namespace velkord {
 struct Report {
     std::string text;
     bool failed = false;
+    // Set when the run's output is standard output itself: its messages
+    // then go to standard error, so that they never mix with the data.
+    bool to_error_stream = false;
 };
 
 Report failure(std::string text);
@@ -17,7 +20,8 @@ Report failure(std::string text);
 // The text of `first` (a warning, say), then all of `then`.
 Report followed_by(const Report& first, Report then);
 
-// The failures shared by the operations; `name` is a file name as typed.
+// The messages shared by the operations. Every `name` is a file name as
+// typed, or a LIF name field, and is printed safely (printable_name).
 Report report_not_found(const std::string& name);
 Report report_cannot_create(const std::string& name);
 Report report_input_as_output(const std::string& name);
@@ -25,6 +29,13 @@ Report report_too_large(const std::string& name);
 Report report_read_error(const std::string& name);
 Report report_write_error(const std::string& name);
 Report report_not_text(const std::string& name);
+Report report_utf16_text(const std::string& name);
+
+std::string hint_text_file(const std::string& name);
+std::string warning_lif_header(const std::string& name);
+std::string warning_lif_volume(const std::string& name);
+// `field` is the header's name field without its trailing spaces.
+std::string warning_unusable_name(const std::string& field);
 
 }  // namespace velkord
 

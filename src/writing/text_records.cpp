@@ -43,7 +43,7 @@ unsigned char* make_text_record(unsigned char* out, const unsigned char* piece,
 
 }  // namespace
 
-TextStatus convert_text_records(std::FILE* input, BlockWriter& records,
+TextStatus convert_text_records(InputFile& input, BlockWriter& records,
                                 std::uint64_t max_bytes) {
     const std::uint64_t start = records.count();
     Bytes block(read_block_size);
@@ -54,9 +54,9 @@ TextStatus convert_text_records(std::FILE* input, BlockWriter& records,
         std::memmove(block.data(), block.data() + begin, end - begin);
         end -= begin;
         begin = 0;
-        end += std::fread(block.data() + end, 1, block.size() - end, input);
+        end += input.read(block.data() + end, block.size() - end);
         if (end < block.size()) {
-            if (std::ferror(input)) {
+            if (input.failed()) {
                 return TextStatus::read_error;
             }
             input_ended = true;

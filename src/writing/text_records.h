@@ -7,9 +7,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 
 #include "files/block_writer.h"
+#include "files/input_file.h"
 #include "lif/lif_header.h"
 
 namespace velkord {
@@ -30,7 +30,7 @@ enum class TextStatus { converted, read_error, too_large };
 // the end mark and the fill into `records`, as they are made. Stops with
 // `too_large` as soon as they would exceed `max_bytes`, a multiple of 256.
 // Write errors stay with `records`.
-TextStatus convert_text_records(std::FILE* input, BlockWriter& records,
+TextStatus convert_text_records(InputFile& input, BlockWriter& records,
                                 std::uint64_t max_bytes = max_lif_data_bytes);
 
 }  // namespace velkord

@@ -13,7 +13,7 @@ done
 
 # The type options change bytes 10-11 only; /l leaves an earlier /b alone.
 pattern 1000 > in.bin
-for case in "/b E204" "/B E204" "/r E21C" "/b/ E204" "/l E208" "/r /l R E21C"; do
+for case in "/b E204" "/B E204" "/r E21C" "/bin E204" "/l E208" "/r /l E21C"; do
     set -- $case
     type=${!#}
     expect 0 "" in.bin ${*:1:$#-1} out.lif

@@ -13,6 +13,7 @@ Options :
   /T : use HP-71B TEXT file type with data conversion
   /i : display header information of LIF file
   /x : remove header from LIF file
+  /x /t : turn an HP-71B TEXT file back into lines
   /h : help
 "
 no_name=$'Error: no file name\n'
@@ -22,9 +23,9 @@ for args in "/h" "/?" "/H" "/help" "a b /t /h" "/x /? a"; do
     # shellcheck disable=SC2086
     run $args
     [ "$status" = 0 ] || fail "velkord $args: exit $status"
-    head -n 12 printed > usage12
-    console "$usage" | cmp -s - usage12 || fail "velkord $args: usage text differs"
-    [ "$(wc -l < printed)" = 13 ] || fail "velkord $args: usage is not 13 lines"
+    head -n 13 printed > usage13
+    console "$usage" | cmp -s - usage13 || fail "velkord $args: usage text differs"
+    [ "$(wc -l < printed)" = 14 ] || fail "velkord $args: usage is not 14 lines"
     tail -n 1 printed | grep -q '^V1\.2' || fail "velkord $args: no version line"
 done
 [ ! -e a ] && [ ! -e b ] || fail "help created a file"
@@ -44,3 +45,36 @@ expect 1 "$long not found
 printf 'x' > -t
 expect 0 "" -t made.lif
 [ "$(wc -c < made.lif)" = 288 ] || fail "-t was not taken as the input"
+
+# A wildcard that gives three names changes nothing: the last one is not
+# taken as an output that the user never named.
+too_many=$'Error: too many file names\n'
+printf 'a\n' > a.txt
+printf 'b\n' > b.txt
+printf 'c\n' > c.txt
+for options in "/t" "" "/x" "/x /t" "/b /x"; do
+    # shellcheck disable=SC2086
+    expect 1 "$too_many" *.txt $options
+done
+[ "$(cat a.txt b.txt c.txt)" = $'a\nb\nc' ] || fail "a wildcard changed a file"
+only_files . -t a.txt b.txt c.txt made.lif printed .expected usage13
+
+# A second '/' makes an absolute path out of an option, in any position;
+# without one, an argument that begins with '/' stays an option.
+[ -z "${VELKORD_RUNNER:-}" ] || exit 0
+printf 'AB\r\nC\n' > two.txt
+expect 0 "" "$PWD/two.txt" "$PWD/TWO" /t
+{ lif_header TWO 0001 1 0; printf '\0\2AB\0\1C\0'; ff 248; } > want
+same_bytes TWO want
+expect 0 "" /t "$PWD/TWO" "$PWD/two.back" /x
+printf 'AB\nC\n' | cmp -s - two.back || fail "/x /t of an absolute path"
+
+expect 0 "File name = TWO       
+File type = 0001
+File start sector   = 0
+File len in sectors = 1
+Implementation code = 8001
+File length = 0 nibbles (0 bytes)
+" "$PWD/TWO" /i
+expect 1 "$too_many" two.txt OUT "$PWD/x.LEX"
+expect 1 "$no_destination" two.txt /out.lif

@@ -18,11 +18,11 @@ for options in "/x /t" "/T /X" "/t /b /t /x"; do
     expect 0 "" full.lif greet.txt $options
     printf '%s' "$want" | cmp - greet.txt || fail "greet.txt differs"
 done
-# The data are the sectors the header names: a file that ends early at a
-# record boundary ends its text there; one that ends within a record keeps
-# the lines before it.
+# The data are the sectors the header names: a file cut before them, with
+# no end mark reached (a transfer that stopped), keeps the lines before the
+# cut and says that it is short, whether it ends between records or within one.
 head -c $((32 + 18 + 2 + 8)) full.lif > boundary.lif
-expect 0 "" boundary.lif boundary.txt /x /t
+expect 1 $'read error in boundary.lif\n' boundary.lif boundary.txt /x /t
 printf '10 DISP "HELLO"\n20 END\n' | cmp - boundary.txt || fail "boundary.txt differs"
 head -c $((32 + 18 + 2 + 3)) full.lif > cut.lif
 expect 1 $'read error in cut.lif\n' cut.lif cut.txt /x /t
