@@ -27,3 +27,24 @@ expect 1 $'impossible to create folder\n' two.txt folder /t
 if full_disk; then
     expect 1 $'write error in full\n' two.txt full /t
 fi
+
+# Notepad's "UTF-8 with BOM": the mark is no part of the first line, on a
+# file or a pipe. Its "Unicode" (UTF-16, either byte order) is refused, and
+# nothing is made.
+printf '\xef\xbb\xbfAB\r\nC\n' > bom.txt
+expect 0 "" bom.txt BOM /t
+{ lif_header BOM 0001 1 0; printf '\0\2AB\0\1C\0'; ff 248; } > want
+same_bytes BOM want
+if [ -z "${VELKORD_RUNNER:-}" ]; then
+    expect 0 "" /dev/stdin BOM /t < <(cat bom.txt)
+    same_bytes BOM want
+fi
+printf '\xef\xbb\xbf' > mark.txt
+expect 0 "" mark.txt MARK /t
+{ lif_header MARK 0001 1 0; ff 256; } > want
+same_bytes MARK want
+for mark in '\xff\xfe' '\xfe\xff'; do
+    printf "${mark}A\0\n\0" > u16.txt
+    expect 1 $'u16.txt is UTF-16 text: save it as UTF-8 or ASCII first\n' u16.txt U16 /t
+    [ ! -e U16 ] || fail "UTF-16 text made a file"
+done

@@ -18,28 +18,42 @@ if small_disk disk; then
     done
 fi
 
-# Stopped while it waits on a slow input (a pipe that stalls).
+# Stopped while it waits on a slow input (a pipe that stalls). Meanwhile the
+# new file is there, readable by its owner alone, since it may hold the data
+# of a file that only its owner may read.
 if [ -z "${VELKORD_RUNNER:-}" ]; then
     mkdir stop
     mkfifo stop/slow
-    printf 'AB\n' > line.txt
+    printf '10 DISP "A LINE LONGER THAN A HEADER"\n' > line.txt
     { lif_header PROG E208 4 2000; printf 'AB'; } > part.lif
-    for case in "line.txt /t" "part.lif /x"; do
+    for case in "TERM 143 line.txt /t" "QUIT 131 part.lif /x" "HUP 129 part.lif /x"; do
         set -- $case
         cp old.lif stop/dest
-        { cat "$1"; exec sleep 10; } > stop/slow 2> /dev/null &
+        { cat "$3"; exec sleep 10; } > stop/slow 2> /dev/null &
         feeder=$!
-        (cd stop && exec "$VELKORD" slow dest "$2") &
+        (cd stop && exec "$VELKORD" slow dest "$4") &
         tool=$!
         sleep 0.5
-        kill -TERM "$tool"
+        [ "$(stat -c %a stop/.velkord-*.tmp)" = 600 ] || fail "$4: the new file is not private"
+        kill -"$1" "$tool"
         status=0
         wait "$tool" || status=$?
         kill "$feeder" 2> /dev/null || true
-        [ "$status" = 143 ] || fail "$2 stopped by SIGTERM: exit $status"
+        [ "$status" = "$2" ] || fail "$4 stopped by SIG$1: exit $status"
         same_bytes stop/dest old.lif
         only_files stop dest slow
     done
+fi
+
+# A file-size limit (ulimit -f) makes the write fail: said, not a silent end.
+if [ -z "${VELKORD_RUNNER:-}" ]; then
+    cp old.lif dest
+    status=0
+    (ulimit -f 100 && exec "$VELKORD" big.bin dest > printed) || status=$?
+    [ "$status" = 1 ] && [ "$(cat printed)" = "write error in dest" ] ||
+        fail "past a file-size limit: exit $status, printed $(cat printed)"
+    same_bytes dest old.lif
+    [ -z "$(ls -A | grep velkord)" ] || fail "a temporary file was left: $(ls -A)"
 fi
 
 # A link as the destination stays a link (here two, each relative to its own
@@ -68,6 +82,18 @@ expect 0 "" big.bin want.lif
 cmp <(tail -c +11 real/prog.lif) <(tail -c +11 want.lif) || fail "real/prog.lif not replaced"
 same_bytes hard.lif old.lif
 only_files real prog.lif
+
+# A replaced file keeps its owner and group: here, as root, another user's
+# file in a shared folder, who must not be locked out of it afterwards.
+if [ "$(id -u)" = 0 ] && [ -z "${VELKORD_RUNNER:-}" ]; then
+    cp old.lif theirs.lif
+    chown 65534:65534 theirs.lif
+    chmod 664 theirs.lif
+    expect 0 "" big.bin theirs.lif
+    [ "$(stat -c '%u:%g %a' theirs.lif)" = "65534:65534 664" ] ||
+        fail "theirs.lif became $(stat -c '%u:%g %a' theirs.lif)"
+    cmp -s <(tail -c +11 theirs.lif) <(tail -c +11 big.lif) || fail "theirs.lif not replaced"
+fi
 
 # A pipe as the destination is written directly, with the same bytes, whether
 # the input can be read twice or not. (Windows knows no such files.)
