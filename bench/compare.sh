@@ -11,7 +11,7 @@ rounds=${2:-21}
 [ -x "$tool" ] || { echo "no velkord at $tool: build it first" >&2; exit 2; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cd "$work"   # names stay relative: a name that begins with '/' is an option
+cd "$work"
 
 # elapsed REPEAT OUTPUT COMMAND...: microseconds that REPEAT runs of COMMAND
 # take, read from bash's clock rather than by starting a process. Each run overwrites OUTPUT; with fresh=1 it is removed before each
@@ -74,6 +74,8 @@ peak "/x, 8,388,607 bytes" 4096 large.lif large.out /x
 compare "TEXT, 4 MiB" "at most 1.50" 5 text4.txt -- text4.txt text4.lif /t
 compare "TEXT, 64 MiB" "at most 2.00" 1 text.txt -- text.txt text.lif /t
 peak "TEXT, 64 MiB" 4096 text.txt text.lif /t
+kib=$(cat text.txt | /usr/bin/time -f %M "$tool" /dev/stdin /dev/stdout /t 2>&1 > /dev/null | tail -n 1)
+printf '%-34s peak memory %d KiB (target at most %d KiB)\n' "TEXT, 64 MiB, pipe into a pipe" "$kib" 4096
 
 # The same into new files: without the cost of replacing an existing file.
 fresh=1

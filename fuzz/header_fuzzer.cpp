@@ -1,6 +1,8 @@
 // Any 32 bytes or more: the header decodes, its display shows the name up to
-// its first zero byte with control bytes as '?', then five more lines and a
-// sixth exactly when it warns, and encoding gives the bytes back.
+// its first zero byte with no control character left in it (none below 0x20,
+// no DEL, no C1 in UTF-8, and showing it again changes nothing), then five
+// more lines and a sixth exactly when it warns, and encoding gives the bytes
+// back.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -8,6 +10,7 @@
 
 #include "lif/lif_header.h"
 #include "reading/show_header.h"
+#include "report/printable_name.h"
 
 using namespace velkord;
 
@@ -20,17 +23,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const LifHeader header = parse_lif_header(bytes);
 
     const std::string text = describe_lif_header(header);
-    std::string name(header.name.begin(),
-                     std::find(header.name.begin(), header.name.end(), 0));
-    for (char& c : name) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-            c = '?';  // no control byte reaches the terminal
-        }
-    }
-    const std::string first_line = "File name = " + name + "\n";
-    if (text.compare(0, first_line.size(), first_line) != 0) {
+    const std::string prefix = "File name = ";
+    const std::size_t line_end = text.find('\n');
+    if (text.compare(0, prefix.size(), prefix) != 0 || line_end == std::string::npos) {
         std::abort();
     }
+    const std::string shown = text.substr(prefix.size(), line_end - prefix.size());
+    const std::string name(header.name.begin(),
+                           std::find(header.name.begin(), header.name.end(), 0));
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const auto c = static_cast<unsigned char>(shown[i]);
+        const bool c1 = c == 0xC2 && i + 1 < shown.size() &&
+                        (static_cast<unsigned char>(shown[i + 1]) & 0xE0) == 0x80;
+        if (c < 0x20 || c == 0x7F || c1) {
+            std::abort();
+        }
+    }
+    // Each control character became one '?', so the name never grows.
+    if (printable_name(shown) != shown || shown.size() > name.size()) {
+        std::abort();
+    }
+    const std::string first_line = prefix + shown + "\n";
     const auto later_lines = std::count(text.begin() + first_line.size(), text.end(), '\n');
     if (later_lines != (is_plausible_lif_header(header) ? 5 : 6) || text.back() != '\n') {
         std::abort();

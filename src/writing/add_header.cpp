@@ -213,7 +213,10 @@ Report add_header(const std::string& input_name,
     if (opened.failed) {
         return opened;
     }
-    const std::string warnings = input_warning(input, input_name) + name_warning(destination_name);
+    // (A raw add refuses an input without a size, a pipe, before it reads.)
+    const bool readable = type_letter == 'T' || input.size();
+    const std::string warnings = (readable ? input_warning(input, input_name) : "") +
+                                 name_warning(destination_name);
     Report result = type_letter == 'T'
                         ? add_text_data(input, input_name, destination_name)
                         : add_raw_data(input, input_name, destination_name, type_letter);
