@@ -11,13 +11,16 @@ namespace {
 
 // True when both names may lead to one file, whatever the spelling or the
 // links: when they do (two names of one device included), and also when the
-// output exists but the system cannot tell, as for a file that cannot be
-// looked at. Writing the output could then destroy the input, so it is not
-// guessed.
+// output exists but the system cannot tell, as for a file locked by another
+// program. Writing the output could then destroy the input, so it is not
+// guessed. An output that cannot even be looked at (no such folder, no
+// right to it) cannot be written either, which the output itself then says.
 bool may_be_same_file(const std::string& input_name, const std::string& output_name) {
+    using platform::FileKind;
     const std::filesystem::path output = platform::to_path(output_name);
-    if (platform::file_info(output).kind == platform::FileKind::missing) {
-        return false;  // nothing there to be overwritten
+    const FileKind kind = platform::file_info(output).kind;
+    if (kind == FileKind::missing || kind == FileKind::unknown) {
+        return false;
     }
     return platform::same_file(platform::to_path(input_name), output).value_or(true);
 }

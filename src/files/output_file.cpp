@@ -16,11 +16,14 @@ bool may_write(const fs::path& path) {
     return File(platform::open_file(path, "ab")) != nullptr;
 }
 
+static_assert(sizeof ".velkord-01234567.tmp" - 1 <= platform::temporary_name_room);
+
 // Creates a file with a name of its own next to `target`.
 bool create_temporary(const fs::path& target, OutputFile& output) {
     std::random_device seed;
     std::minstd_rand random(seed());
     for (int attempt = 0; attempt < 16; ++attempt) {
+        // minstd_rand gives 31 bits: always 8 hex digits.
         char name[32];
         std::snprintf(name, sizeof name, ".velkord-%08lx.tmp",
                       static_cast<unsigned long>(random()));
@@ -66,6 +69,7 @@ bool begin_output(const std::string& destination_name, OutputFile& output) {
         case FileKind::missing:
             return create_temporary(output.target, output);
         case FileKind::regular:
+            output.replacing = true;
             return may_write(output.target) && create_temporary(output.target, output);
         case FileKind::device:
         case FileKind::other:
@@ -101,6 +105,14 @@ bool commit_output(OutputFile& output) {
         return true;
     }
     if (!platform::replace_file(output.temporary, output.target)) {
+        if (output.replacing &&
+            platform::file_info(output.target).kind == FileKind::missing) {
+            // The system took the old file away and then failed to put the
+            // new one in its place (a replacement on Windows can): the new
+            // file is all there is now, so it stays where it is.
+            platform::remove_on_interrupt(nullptr);
+            output.temporary.clear();
+        }
         return false;
     }
     platform::remove_on_interrupt(nullptr);

@@ -19,6 +19,7 @@ struct OutputFile {
     File file;                        // where the operation writes, unbuffered
     std::filesystem::path temporary;  // empty when written directly
     std::filesystem::path target;     // the destination, links followed
+    bool replacing = false;           // an existing file is to be replaced
 
     OutputFile() = default;
     // The temporary path is named to the interruption handler, so it must

@@ -34,9 +34,14 @@ enum class Stream { output, error };
 // Windows with CR LF line ends). False when that fails.
 bool print(const std::string& text, Stream stream = Stream::output);
 
+// The longest name of a file that is put beside an output while it is
+// written (".velkord-XXXXXXXX.tmp").
+constexpr std::size_t temporary_name_room = 24;
+
 // The file system's own form of a UTF-8 name: the same bytes on POSIX
 // systems; on Windows UTF-16, and a full path with the \\?\ prefix when the
-// name is too long for the system's usual limit.
+// name, or a temporary file beside it, is too long for the system's usual
+// limit.
 std::filesystem::path to_path(const std::string& name);
 
 // Opens a file in the given std::fopen mode; null when that fails.
@@ -67,7 +72,8 @@ std::optional<bool> same_file(const std::filesystem::path& first,
                               const std::filesystem::path& second);
 
 // The file that a chain of symbolic links leads to, even one that does not
-// exist yet; the path itself when it is no link.
+// exist yet (on Windows, only one that exists); the path itself when it is
+// no link.
 std::filesystem::path link_target(const std::filesystem::path& path);
 
 // The descriptor of this process that a name stands for (/dev/stdout,
@@ -78,9 +84,11 @@ std::optional<int> named_descriptor(const std::filesystem::path& path);
 // null when the descriptor is not open.
 std::FILE* open_descriptor(int descriptor);
 
-// Creates `path` for binary writing, failing when it exists already. Only
-// its owner may read it until adopt_attributes; on Windows it can be deleted
-// while it is open, so that an interruption can remove it.
+// Creates `path` for binary writing, failing when it exists already. On
+// POSIX only its owner may read it until adopt_attributes; on Windows it has
+// its folder's permissions until replace_file gives it the replaced file's,
+// and it can be deleted while it is open, so that an interruption can
+// remove it.
 std::FILE* create_new_file(const std::filesystem::path& path);
 
 // A file for binary reading and writing in the system's temporary folder,
