@@ -53,6 +53,7 @@ same_bytes dest.lif dest.orig
 [ ! -e new.lif ] || fail "a directory input created its destination"
 
 expect 1 $'impossible to create no/such/dir.lif\n' in.bin no/such/dir.lif
+expect 1 $'impossible to create in.bin/x.lif\n' in.bin in.bin/x.lif
 expect 1 $'impossible to create sub\n' in.bin sub
 
 # A destination that cannot take the data is reported, not passed as written.
