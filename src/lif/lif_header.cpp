@@ -32,6 +32,9 @@ LifHeaderBytes encode_lif_header(const LifHeader& header) {
     put_big_endian(bytes, 10, 2, header.file_type);
     put_big_endian(bytes, 12, 4, header.start_sector);
     put_big_endian(bytes, 16, 4, header.sector_count);
+    for (std::size_t i = 0; i < header.date.size(); ++i) {
+        bytes[20 + i] = header.date[i];
+    }
     put_big_endian(bytes, 26, 2, header.implementation_code);
     const std::uint32_t nibbles = header.nibble_count & low_24_bits;
     bytes[28] = static_cast<unsigned char>(nibbles & 0xFF);
@@ -49,6 +52,9 @@ LifHeader parse_lif_header(const LifHeaderBytes& bytes) {
     header.file_type = static_cast<std::uint16_t>(get_big_endian(bytes, 10, 2));
     header.start_sector = get_big_endian(bytes, 12, 4);
     header.sector_count = get_big_endian(bytes, 16, 4);
+    for (std::size_t i = 0; i < header.date.size(); ++i) {
+        header.date[i] = bytes[20 + i];
+    }
     header.implementation_code =
         static_cast<std::uint16_t>(get_big_endian(bytes, 26, 2));
     header.nibble_count = bytes[28] | (std::uint32_t{bytes[29]} << 8) |
@@ -62,13 +68,16 @@ LifName lif_name_field(const std::string& destination_name) {
     // the folder part of any system (C:\hp71\PROG.LEX and ./PROG.LEX both
     // give PROG), so one typed name gives one header everywhere.
     const std::size_t folder_end = destination_name.find_last_of("/\\:");
-    const std::size_t first =
-        folder_end == std::string::npos ? 0 : folder_end + 1;
+    return lif_name_of(folder_end == std::string::npos
+                           ? destination_name
+                           : destination_name.substr(folder_end + 1));
+}
+
+LifName lif_name_of(const std::string& own_name) {
     LifName name;
     name.fill(' ');
-    for (std::size_t i = 0;
-         i < lif_name_size && first + i < destination_name.size(); ++i) {
-        const char c = destination_name[first + i];
+    for (std::size_t i = 0; i < lif_name_size && i < own_name.size(); ++i) {
+        const char c = own_name[i];
         if (c == '.') {
             break;
         }
@@ -82,6 +91,41 @@ bool is_plausible_lif_header(const LifHeader& header) {
     return header.start_sector == 0 && header.sector_count <= 0xFFFF &&
            header.implementation_code == lif_implementation_code &&
            header.closing_byte == 0;
+}
+
+std::uint64_t lif_data_bytes(const LifHeader& header) {
+    if ((header.file_type & 0xFF00) == 0xE200) {
+        return payload_bytes(header.nibble_count);
+    }
+    return std::uint64_t{header.sector_count} * sector_size;
+}
+
+const char* lif_type_name(std::uint16_t file_type) {
+    switch (file_type) {
+        case lif_type_text:
+            return "TEXT";
+        case 0xE0D0:
+            return "SDATA";
+        case 0xE0F0:
+            return "DATA";
+        case lif_type_bin:
+            return "BIN";
+        case lif_type_lex:
+            return "LEX";
+        case 0xE20C:
+            return "KEY";
+        case 0xE214:  // a program; then secure, private, and both
+        case 0xE215:
+        case 0xE216:
+        case 0xE217:
+            return "BASIC";
+        case 0xE218:
+            return "FORTH";
+        case lif_type_rom:
+            return "ROM";
+        default:
+            return nullptr;
+    }
 }
 
 std::string lif_name_text(const LifName& name) {

@@ -1,12 +1,16 @@
 // The 32-byte LIF header: the layout of a LIF directory entry, which starts
-// every file sent to or received from the HP-71B. This is the only place that
-// knows the byte layout; writers and readers both go through it.
+// every file sent to or received from the HP-71B, and which a LIF volume's
+// directory holds for each of its files. This is the only place that knows
+// the byte layout; writers and readers, of single files and of volumes,
+// all go through it.
 #ifndef VELKORD_LIF_LIF_HEADER_H
 #define VELKORD_LIF_LIF_HEADER_H
 
 #include <array>
 #include <cstdint>
 #include <string>
+
+#include "lif/lif_date.h"
 
 namespace velkord {
 
@@ -21,6 +25,10 @@ constexpr std::uint16_t lif_type_lex = 0xE208;
 constexpr std::uint16_t lif_type_bin = 0xE204;
 constexpr std::uint16_t lif_type_rom = 0xE21C;
 constexpr std::uint16_t lif_type_text = 0x0001;
+// A purged file on a volume; its sectors stay where they are.
+constexpr std::uint16_t lif_type_purged = 0x0000;
+// The first entry of this type ends a volume's directory.
+constexpr std::uint16_t lif_type_end = 0xFFFF;
 
 // The nibble count is 24 bits wide, so raw data stop one byte short of 2^23.
 constexpr std::uint32_t max_raw_data_bytes = (std::uint32_t{1} << 23) - 1;
@@ -31,20 +39,23 @@ constexpr std::uint64_t max_lif_data_bytes =
 using LifHeaderBytes = std::array<unsigned char, lif_header_size>;
 using LifName = std::array<unsigned char, lif_name_size>;
 
-// The decoded fields, as stored. Bytes 20-25 are not kept: in a volume's
-// directory they hold a date, and no reader of a single file looks at them.
+// The decoded fields, as stored. On a volume, the start sector is where the
+// file's sectors begin and bytes 26-27 are the volume field (0x8001 for the
+// last volume, number 1), which single files carry as their implementation
+// code.
 struct LifHeader {
     LifName name{};                      // bytes 0-9, space-filled
     std::uint16_t file_type = 0;         // bytes 10-11, big-endian
     std::uint32_t start_sector = 0;      // bytes 12-15, big-endian
     std::uint32_t sector_count = 0;      // bytes 16-19, big-endian
+    LifDate date{};                      // bytes 20-25, BCD; zero for none
     std::uint16_t implementation_code = 0;  // bytes 26-27, big-endian
     std::uint32_t nibble_count = 0;      // bytes 28-30, little-endian
     unsigned char closing_byte = 0;      // byte 31
 };
 
 // Writes the fields byte by byte, so the host's byte order never matters.
-// Bytes 20-25 are zero; only the low 24 bits of the nibble count are kept.
+// Only the low 24 bits of the nibble count are kept.
 LifHeaderBytes encode_lif_header(const LifHeader& header);
 LifHeader parse_lif_header(const LifHeaderBytes& bytes);
 
@@ -59,12 +70,25 @@ LifHeaderBytes build_lif_header(const std::string& destination_name,
 // stays UTF-8), space-filled.
 LifName lif_name_field(const std::string& destination_name);
 
+// The same rule for a name that has no folder part: at most 10 characters
+// up to its first '.', ASCII letters upper-cased, space-filled.
+LifName lif_name_of(const std::string& own_name);
+
 // A header is plausible when its start sector is 0, its sector count is below
 // 65536, its implementation code is 0x8001 and its last byte is zero.
 bool is_plausible_lif_header(const LifHeader& header);
 
 // The name field as text, without its trailing spaces.
 std::string lif_name_text(const LifName& name);
+
+// The data size in bytes that a header stands for: half its nibble count,
+// rounded up, for the HP-71B's own types (E200-E2FF); its whole sectors for
+// every other type, whose bytes 28-31 mean something else or nothing.
+std::uint64_t lif_data_bytes(const LifHeader& header);
+
+// "BASIC", "LEX", "TEXT"... for the types the HP-71B knows by name; null for
+// any other code.
+const char* lif_type_name(std::uint16_t file_type);
 
 // True for a name the HP-71B can use: a letter A-Z, then up to seven
 // letters or digits, the rest of the field spaces.

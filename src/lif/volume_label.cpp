@@ -1,20 +1,55 @@
 #include "lif/volume_label.h"
 
-#include <cstdint>
-
 namespace velkord {
 namespace {
 
-std::uint32_t big_endian_32(const unsigned char* bytes) {
-    return (std::uint32_t{bytes[0]} << 24) | (std::uint32_t{bytes[1]} << 16) |
-           (std::uint32_t{bytes[2]} << 8) | bytes[3];
+std::uint32_t big_endian(const unsigned char* bytes, std::size_t width) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < width; ++i) {
+        value = (value << 8) | bytes[i];
+    }
+    return value;
 }
 
 }  // namespace
 
 bool begins_lif_volume(const unsigned char* bytes, std::size_t size) {
     return size >= volume_label_known_bytes && bytes[0] == 0x80 && bytes[1] == 0x00 &&
-           big_endian_32(bytes + 8) >= 2 && big_endian_32(bytes + 16) >= 1;
+           big_endian(bytes + 8, 4) >= 2 && big_endian(bytes + 16, 4) >= 1;
+}
+
+VolumeLabel parse_volume_label(const VolumeLabelBytes& bytes) {
+    VolumeLabel label;
+    for (std::size_t i = 0; i < label.name.size(); ++i) {
+        label.name[i] = bytes[2 + i];
+    }
+    label.directory_start = big_endian(&bytes[8], 4);
+    label.system_word = static_cast<std::uint16_t>(big_endian(&bytes[12], 2));
+    label.directory_sectors = big_endian(&bytes[16], 4);
+    label.version = static_cast<std::uint16_t>(big_endian(&bytes[20], 2));
+    label.tracks = big_endian(&bytes[24], 4);
+    label.surfaces = big_endian(&bytes[28], 4);
+    label.sectors_per_track = big_endian(&bytes[32], 4);
+    for (std::size_t i = 0; i < label.date.size(); ++i) {
+        label.date[i] = bytes[36 + i];
+    }
+    return label;
+}
+
+std::uint64_t volume_capacity(const VolumeLabel& label) {
+    // Each factor is below 2^32: the product of the first two cannot
+    // overflow, and the third is checked, so that a damaged label gives a
+    // huge size rather than a wrong small one.
+    const std::uint64_t per_cylinder = std::uint64_t{label.tracks} * label.surfaces;
+    if (label.sectors_per_track != 0 &&
+        per_cylinder > UINT64_MAX / label.sectors_per_track) {
+        return UINT64_MAX;
+    }
+    return per_cylinder * label.sectors_per_track;
+}
+
+std::uint64_t directory_end(const VolumeLabel& label) {
+    return std::uint64_t{label.directory_start} + label.directory_sectors;
 }
 
 }  // namespace velkord
