@@ -46,6 +46,19 @@ compare() {
         '{ printf "%-34s velkord/cp = %.2f (target %s)\n", label, $1 / 1000, target }'
 }
 
+# against_help LABEL TARGET REPEAT -- VELKORD_ARGUMENTS...: as compare, with
+# `velkord /h`, the least that any run costs, in place of cp.
+against_help() {
+    local label=$1 target=$2 repeat=$3 round tool_ns help_ns
+    shift 4
+    for ((round = 0; round < rounds; round++)); do
+        tool_ns=$(elapsed "$repeat" none "$tool" "$@")
+        help_ns=$(elapsed "$repeat" none "$tool" /h)
+        echo $(( tool_ns * 1000 / help_ns ))
+    done | median | awk -v label="$label" -v target="$target" \
+        '{ printf "%-34s velkord/(velkord /h) = %.2f (target %s)\n", label, $1 / 1000, target }'
+}
+
 # peak LABEL LIMIT_KIB VELKORD_ARGUMENTS...: the tool's peak resident memory.
 peak() {
     local label=$1 limit=$2 kib
@@ -76,6 +89,32 @@ compare "TEXT, 64 MiB" "at most 2.00" 1 text.txt -- text.txt text.lif /t
 peak "TEXT, 64 MiB" 4096 text.txt text.lif /t
 kib=$(cat text.txt | /usr/bin/time -f %M "$tool" /dev/stdin /dev/stdout /t 2>&1 > /dev/null | tail -n 1)
 printf '%-34s peak memory %d KiB (target at most %d KiB)\n' "TEXT, 64 MiB, pipe into a pipe" "$kib" 4096
+
+# A 64,000-sector (16 MB) volume of 500 files of 1 KiB (4 sectors) each,
+# its directory 63 sectors long: the catalog reads only the label and the
+# directory, and a file comes out without reading the rest.
+be32() {
+    printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 >> 24 & 255)) \
+        $(($1 >> 16 & 255)) $(($1 >> 8 & 255)) $(($1 & 255)))"
+}
+{
+    printf '\x80\0BENCH \0\0\0\2\x10\0\0\0\0\0\0\x3f\0\1\0\0'
+    be32 250; be32 1; be32 256
+    printf '\x26\x12\x08\x11\x30\0'
+    head -c $((512 - 42)) /dev/zero
+    for ((i = 0; i < 500; i++)); do
+        printf 'FILE%-6d\xe2\x04' "$i"
+        be32 $((65 + 4 * i)); be32 4
+        printf '\x26\x12\x08\x11\x30\0\x80\x01\0\x08\0\0'
+    done
+    head -c $((63 * 256 - 500 * 32)) /dev/zero | tr '\0' '\377'
+} > volume.lif
+truncate -s $((64000 * 256)) volume.lif
+head -c 1024 /dev/urandom > onekb.bin
+against_help "catalog, 500 files" "at most 1.50" 20 -- volume.lif /i
+peak "catalog, 500 files" 4096 volume.lif /i
+compare "/c of the last of 500 files" "at most 1.50" 20 onekb.bin -- volume.lif/FILE499 one.lif /c
+peak "/c of the last of 500 files" 4096 volume.lif/FILE499 one.lif /c
 
 # The same into new files: without the cost of replacing an existing file.
 fresh=1

@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 
 #include "lif/lif_header.h"
+#include "work_folder.h"
 #include "reading/strip_header.h"
 #include "writing/add_header.h"
 
@@ -21,16 +21,6 @@ std::string read_file(const std::string& name) {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-const std::filesystem::path& work_folder() {
-    static const std::filesystem::path folder = [] {
-        std::filesystem::path made = std::filesystem::temp_directory_path() /
-                                     ("velkord-fuzz-" + std::to_string(std::random_device{}()));
-        std::filesystem::create_directories(made);
-        std::atexit([] { std::filesystem::remove_all(work_folder()); });
-        return made;
-    }();
-    return folder;
-}
 
 }  // namespace
 

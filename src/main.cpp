@@ -13,10 +13,16 @@ namespace {
 int run(const std::vector<std::string>& arguments) {
     try {
         velkord::platform::prepare_process();
-        const velkord::Report report = velkord::run_command_line(arguments);
-        const bool printed = velkord::platform::print(
-            report.text, report.to_error_stream ? velkord::platform::Stream::error
-                                                : velkord::platform::Stream::output);
+        bool printed = true;
+        // The catalog of a large volume is printed as it is made.
+        const auto print_now = [&printed](const std::string& text) {
+            printed = velkord::platform::print(text) && printed;
+        };
+        const velkord::Report report = velkord::run_command_line(arguments, print_now);
+        printed = velkord::platform::print(
+                      report.text, report.to_error_stream ? velkord::platform::Stream::error
+                                                          : velkord::platform::Stream::output) &&
+                  printed;
         return report.failed || !printed ? 1 : 0;
     } catch (const std::bad_alloc&) {
         velkord::platform::print("Error: not enough memory\n");

@@ -1,6 +1,8 @@
 #include "command_line/command_line.h"
 
 #include "files/output_file.h"
+#include "platform/platform.h"
+#include "reading/copy_lif_files.h"
 #include "reading/show_header.h"
 #include "reading/strip_header.h"
 #include "reading/strip_text_header.h"
@@ -18,7 +20,16 @@ bool is_option(const std::string& argument) {
            argument.find('/', 1) == std::string::npos;
 }
 
-void apply_option(CommandSettings& settings, char letter) {
+bool same_word(const std::string& argument, const char* word) {
+    std::string upper;
+    for (const char c : argument) {
+        upper += ascii_upper(c);
+    }
+    return upper == word;
+}
+
+void apply_option(CommandSettings& settings, const std::string& argument) {
+    const char letter = argument.size() > 1 ? argument[1] : '\0';
     switch (ascii_upper(letter)) {
         case '?':
         case 'H':
@@ -35,6 +46,12 @@ void apply_option(CommandSettings& settings, char letter) {
         case 'X':
             settings.strip = true;
             break;
+        case 'C':
+            // Only as written: a mistyped path that begins with /c copies
+            // nothing.
+            settings.copy = settings.copy || same_word(argument, "/C") ||
+                            same_word(argument, "/COPY");
+            break;
         default:
             // /L, a lone '/' and any other option change nothing.
             break;
@@ -47,7 +64,7 @@ CommandSettings parse_command_line(const std::vector<std::string>& arguments) {
     CommandSettings settings;
     for (const std::string& argument : arguments) {
         if (is_option(argument)) {
-            apply_option(settings, argument.size() > 1 ? argument[1] : '\0');
+            apply_option(settings, argument);
         } else if (!argument.empty()) {
             settings.names.push_back(argument);
         }
@@ -55,7 +72,7 @@ CommandSettings parse_command_line(const std::vector<std::string>& arguments) {
     return settings;
 }
 
-Operation choose_operation(const CommandSettings& settings) {
+Operation choose_operation(const CommandSettings& settings, bool last_is_folder) {
     if (settings.help) {
         return Operation::show_usage;
     }
@@ -66,25 +83,34 @@ Operation choose_operation(const CommandSettings& settings) {
         return Operation::show_headers;
     }
     // With more names the last would be written: a shell wildcard would
-    // then destroy a file the user never named as an output.
-    if (settings.names.size() > 2) {
+    // then destroy a file the user never named as an output. Only copies
+    // into a folder take many.
+    const bool copy = settings.copy && !settings.strip;
+    if (settings.names.size() > 2 && !(copy && last_is_folder)) {
         return Operation::too_many_names;
     }
     if (settings.strip) {
         return settings.type_letter == 'T' ? Operation::strip_text
                                            : Operation::strip_header;
     }
+    if (copy) {
+        return settings.names.size() >= 2 ? Operation::copy_files
+                                          : Operation::no_destination;
+    }
     return settings.names.size() == 2 ? Operation::add_header
                                       : Operation::no_destination;
 }
 
-Report run_command_line(const std::vector<std::string>& arguments) {
+Report run_command_line(const std::vector<std::string>& arguments, const TextOut& out) {
     const CommandSettings settings = parse_command_line(arguments);
     const std::vector<std::string>& names = settings.names;
     // /x with one name writes to no name at all, which fails as such.
-    const std::string output_name = names.size() == 2 ? names[1] : std::string();
+    const std::string output_name = names.size() >= 2 ? names.back() : std::string();
+    const bool last_is_folder =
+        names.size() > 2 && platform::file_info(platform::to_path(output_name)).kind ==
+                                platform::FileKind::directory;
     Report report;
-    switch (choose_operation(settings)) {
+    switch (choose_operation(settings, last_is_folder)) {
         case Operation::show_usage:
             return Report{usage_text(), false};
         case Operation::no_file_name:
@@ -94,12 +120,16 @@ Report run_command_line(const std::vector<std::string>& arguments) {
         case Operation::no_destination:
             return failure("Error: no destination file name\n");
         case Operation::show_headers:
-            return show_headers(names);
+            return show_headers(names, out);
         case Operation::strip_header:
             report = strip_header(names[0], output_name);
             break;
         case Operation::strip_text:
             report = strip_text_header(names[0], output_name);
+            break;
+        case Operation::copy_files:
+            report = copy_lif_files(std::vector<std::string>(names.begin(), names.end() - 1),
+                                    output_name);
             break;
         case Operation::add_header:
             report = add_header(names[0], output_name, settings.type_letter);
@@ -113,6 +143,7 @@ std::string usage_text() {
     return "VELKORD: add a 32-byte LIF header for file transfer to HP-71B\n"
            "Syntax : VELKORD input_file LIF_file /[L|B|R|T]\n"
            "         VELKORD LIF_file /i\n"
+           "         VELKORD LIF_volume /i\n"
            "         VELKORD LIF_file output_file /x\n"
            "Options :\n"
            "  /L : use HP-71B LEX  file type (default)\n"
@@ -122,6 +153,7 @@ std::string usage_text() {
            "  /i : display header information of LIF file\n"
            "  /x : remove header from LIF file\n"
            "  /x /t : turn an HP-71B TEXT file back into lines\n"
+           "  /c : copy a LIF file as it is, out of a LIF volume\n"
            "  /h : help\n"
            "V1.2 - velkord, made by the velkord developers\n";
 }

@@ -15,6 +15,7 @@ struct CommandSettings {
     bool help = false;
     bool info = false;
     bool strip = false;
+    bool copy = false;
     std::vector<std::string> names;  // the file names, in the order given
 };
 
@@ -31,14 +32,19 @@ enum class Operation {
     show_headers,
     strip_header,
     strip_text,
+    copy_files,
     add_header,
     no_destination,
 };
 
-Operation choose_operation(const CommandSettings& settings);
+// `last_is_folder` says whether the last name is an existing folder, which
+// /c may copy several files into.
+Operation choose_operation(const CommandSettings& settings, bool last_is_folder = false);
 
-// Parses the arguments, then runs the one operation they ask for.
-Report run_command_line(const std::vector<std::string>& arguments);
+// Parses the arguments, then runs the one operation they ask for. The text
+// of an operation whose text grows with its input goes to `out` as it is
+// made; the rest comes back in the report.
+Report run_command_line(const std::vector<std::string>& arguments, const TextOut& out);
 
 std::string usage_text();
 

@@ -1,6 +1,8 @@
 // An input as the operations read it: opened by its UTF-8 name, read in the
 // operations' own blocks, its size measured when it is a regular file, and
 // its next few bytes open to a look before they are read, also on a pipe.
+// A file on a LIF volume is an input too: the bytes it would have as a
+// single LIF file, its header and then its sectors, never beyond them.
 #ifndef VELKORD_FILES_INPUT_FILE_H
 #define VELKORD_FILES_INPUT_FILE_H
 
@@ -11,22 +13,29 @@
 #include <string>
 
 #include "files/file.h"
-#include "report/report.h"
 
 namespace velkord {
 
 class InputFile {
 public:
-    // The most that look() can show.
+    // The most that look() can show, and the size of a prefix.
     static constexpr std::size_t look_limit = 32;
+    using Prefix = std::array<unsigned char, look_limit>;
 
     InputFile() = default;
+    // A whole file; `size` when it is a regular file.
     InputFile(File file, std::optional<std::uint64_t> size);
+    // `prefix`, then the `length` bytes of `file` that begin at `offset`, of
+    // which only `present` are there (a file ends before a part of it that
+    // it names).
+    InputFile(File file, const Prefix& prefix, std::uint64_t offset,
+              std::uint64_t length, std::uint64_t present);
 
     explicit operator bool() const { return file_ != nullptr; }
 
-    // The size of a regular file when it was opened; nothing for a pipe or
-    // a device.
+    // The bytes there are to read: the size of a regular file when it was
+    // opened, or of a prefix and the part present; nothing for a pipe or a
+    // device.
     std::optional<std::uint64_t> size() const { return size_; }
 
     // Reads up to `size` bytes; fewer only where the input ends or fails.
@@ -43,26 +52,29 @@ public:
     // Back to the start; false when the input cannot be read twice (a pipe).
     bool rewind();
 
+    // Reads on from `position` of a whole file; false where that cannot be.
+    bool seek(std::uint64_t position);
+
 private:
+    std::size_t read_file(unsigned char* data, std::size_t size);
+
     File file_;
     std::optional<std::uint64_t> size_;
-    std::array<unsigned char, look_limit> ahead_{};
+    Prefix prefix_{};
+    std::size_t prefix_size_ = 0;
+    std::uint64_t start_ = 0;          // where the bytes after the prefix begin
+    std::uint64_t length_ = UINT64_MAX;  // how many of them may be read
+    std::uint64_t unread_ = UINT64_MAX;
+    Prefix ahead_{};
     std::size_t ahead_begin_ = 0;
     std::size_t ahead_end_ = 0;
     std::uint64_t position_ = 0;
     bool failed_ = false;
 };
 
-// Opens a file to be read; false as a value when it cannot be (a folder
-// counts as such a file).
+// Opens a whole file to be read; false as a value when it cannot be (a
+// folder counts as such a file).
 InputFile open_input(const std::string& name);
-
-// Opens the input of an operation that writes `output_name`: reports "not
-// found", or refuses when both names lead to one file (or an existing output
-// cannot be told apart from the input), before anything is written. `input`
-// is set only when the report is not a failure.
-Report open_input_apart_from(const std::string& input_name,
-                             const std::string& output_name, InputFile& input);
 
 }  // namespace velkord
 

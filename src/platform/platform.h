@@ -47,6 +47,10 @@ std::filesystem::path to_path(const std::string& name);
 // Opens a file in the given std::fopen mode; null when that fails.
 std::FILE* open_file(const std::filesystem::path& path, const char* mode);
 
+// Moves to `offset` from the start of the file, beyond 2 GiB too (where a
+// long has 32 bits); false when that fails.
+bool seek(std::FILE* file, std::uint64_t offset);
+
 enum class FileKind {
     missing,    // nothing by that name
     regular,

@@ -110,6 +110,11 @@ std::FILE* open_file(const fs::path& path, const char* mode) {
     return std::fopen(path.c_str(), mode);
 }
 
+bool seek(std::FILE* file, std::uint64_t offset) {
+    return offset <= static_cast<std::uint64_t>(INT64_MAX) &&
+           fseeko(file, static_cast<off_t>(offset), SEEK_SET) == 0;
+}
+
 FileInfo file_info(const fs::path& path) {
     struct stat status;
     if (stat(path.c_str(), &status) != 0) {

@@ -262,6 +262,11 @@ std::FILE* open_file(const fs::path& path, const char* mode) {
     return _wfopen(path.c_str(), widen(mode).c_str());
 }
 
+bool seek(std::FILE* file, std::uint64_t offset) {
+    return offset <= static_cast<std::uint64_t>(INT64_MAX) &&
+           _fseeki64(file, static_cast<__int64>(offset), SEEK_SET) == 0;
+}
+
 FileInfo file_info(const fs::path& path) {
     if (device_path(path)) {
         return {FileKind::device, 0};

@@ -18,14 +18,17 @@ std::string plausibility_warning(const LifHeader& header) {
 }
 
 Report open_lif_file(const std::string& lif_name, const std::string& output_name,
-                     InputFile& lif, LifHeader& header) {
+                     NamedInput& lif, LifHeader& header) {
     Report opened = open_input_apart_from(lif_name, output_name, lif);
     if (opened.failed) {
         return opened;
     }
+    if (lif.kind == InputKind::volume) {
+        return report_whole_volume(lif_name);
+    }
     // The header is read before the output is begun, so a file too short to
     // hold one leaves an existing output untouched.
-    if (!read_lif_header(lif, header)) {
+    if (!read_lif_header(lif.input, header)) {
         return report_read_error(lif_name);
     }
     return Report{plausibility_warning(header), false};

@@ -6,6 +6,7 @@
 #include "files/input_file.h"
 #include "lif/lif_header.h"
 #include "report/report.h"
+#include "volume/named_input.h"
 
 namespace velkord {
 
@@ -16,11 +17,12 @@ bool read_lif_header(InputFile& file, LifHeader& header);
 // The warning line for a header that is not plausible; empty for one that is.
 std::string plausibility_warning(const LifHeader& header);
 
-// Opens the LIF file `lif_name` that an operation reads into `output_name`
-// and reads its header: a failure ("not found", the output itself, too short
-// for a header), or, on success, the warning to print before anything else.
+// Opens the LIF file `lif_name` (a single file, or a file on a volume) that
+// an operation reads into `output_name`, and reads its header: a failure
+// ("not found", the output itself, a whole volume, too short for a header),
+// or, on success, the warning to print before anything else.
 Report open_lif_file(const std::string& lif_name, const std::string& output_name,
-                     InputFile& lif, LifHeader& header);
+                     NamedInput& lif, LifHeader& header);
 
 }  // namespace velkord
 

@@ -2,8 +2,9 @@
 
 #include <cstdio>
 
-#include "files/input_file.h"
+#include "reading/show_catalog.h"
 #include "report/printable_name.h"
+#include "volume/named_input.h"
 
 namespace velkord {
 namespace {
@@ -43,32 +44,31 @@ std::string describe_lif_header(const LifHeader& header) {
     return text + plausibility_warning(header);
 }
 
-Report show_header(const std::string& name) {
-    InputFile file = open_input(name);
-    if (!file) {
-        return report_not_found(name);
+Report show_header(const std::string& name, const TextOut& out) {
+    NamedInput file;
+    Report report = open_named_input(name, file);
+    if (!report.failed && file.kind == InputKind::volume) {
+        report = show_catalog(file.input, file.volume, name, out);
+    } else if (!report.failed) {
+        LifHeader header;
+        report = read_lif_header(file.input, header)
+                     ? Report{describe_lif_header(header), false}
+                     : report_read_error(name);
     }
-    LifHeader header;
-    if (!read_lif_header(file, header)) {
-        return report_read_error(name);
-    }
-    return Report{describe_lif_header(header), false};
+    out(report.text);
+    return Report{std::string(), report.failed};
 }
 
-Report show_headers(const std::vector<std::string>& names) {
+Report show_headers(const std::vector<std::string>& names, const TextOut& out) {
     if (names.size() == 1) {
-        return show_header(names[0]);
+        return show_header(names[0], out);
     }
-    Report all;
+    bool failed = false;
     for (const std::string& name : names) {
-        if (&name != &names.front()) {
-            all.text += '\n';
-        }
-        const Report one = show_header(name);
-        all.text += "==> " + printable_name(name) + " <==\n" + one.text;
-        all.failed = all.failed || one.failed;
+        out((&name != &names.front() ? "\n==> " : "==> ") + printable_name(name) + " <==\n");
+        failed = show_header(name, out).failed || failed;
     }
-    return all;
+    return Report{std::string(), failed};
 }
 
 }  // namespace velkord

@@ -11,17 +11,19 @@
 namespace velkord {
 
 // The six lines that show a header's fields, followed by a warning line when
-// the header does not look like one a LIF file would carry. Control bytes of
-// the name show as '?'.
+// the header does not look like one a LIF file would carry. The name is
+// printed safely.
 std::string describe_lif_header(const LifHeader& header);
 
-// Shows the header at the start of the file `name`. A warning is not a failure.
-Report show_header(const std::string& name);
+// Shows the header at the start of the file `name`, the header a file on a
+// volume would have as a single LIF file, or the catalog of a volume; the
+// text goes to `out`. A warning is not a failure.
+Report show_header(const std::string& name, const TextOut& out);
 
-// Shows the header of each file in turn. With more than one, each block
-// begins with "==> name <==" and a blank line parts them; a file that fails
-// says so in its block, and the others are still shown.
-Report show_headers(const std::vector<std::string>& names);
+// Shows each file in turn. With more than one, each block begins with
+// "==> name <==" and a blank line parts them; a file that fails says so in
+// its block, and the others are still shown. All the text goes to `out`.
+Report show_headers(const std::vector<std::string>& names, const TextOut& out);
 
 }  // namespace velkord
 

@@ -10,7 +10,7 @@ namespace velkord {
 
 Report strip_header(const std::string& lif_name,
                     const std::string& output_name) {
-    InputFile lif;
+    NamedInput lif;
     LifHeader header;
     const Report warning = open_lif_file(lif_name, output_name, lif, header);
     if (warning.failed) {
@@ -22,7 +22,7 @@ Report strip_header(const std::string& lif_name,
     }
     const std::uint32_t size = payload_bytes(header.nibble_count);
     BlockWriter data(output.file.get(), nullptr, size);
-    CopyEnd end = data.copy_from(lif, size);
+    CopyEnd end = data.copy_from(lif.input, size);
     if (!data.flush()) {
         end = CopyEnd::write_failed;
     }

@@ -9,7 +9,7 @@ namespace velkord {
 
 Report strip_text_header(const std::string& lif_name,
                          const std::string& output_name) {
-    InputFile lif;
+    NamedInput lif;
     LifHeader header;
     const Report warning = open_lif_file(lif_name, output_name, lif, header);
     if (warning.failed) {
@@ -24,7 +24,7 @@ Report strip_text_header(const std::string& lif_name,
     }
     BlockWriter lines(output.file.get());
     CopyEnd end = convert_text_lines(
-        lif, std::uint64_t{header.sector_count} * sector_size, lines);
+        lif.input, std::uint64_t{header.sector_count} * sector_size, lines);
     if (!lines.flush()) {
         end = CopyEnd::write_failed;
     }

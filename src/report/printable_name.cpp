@@ -47,6 +47,22 @@ std::size_t utf8_sequence(const std::string& text, std::size_t at) {
 
 }  // namespace
 
+bool is_valid_utf8(const std::string& text) {
+    std::size_t at = 0;
+    while (at < text.size()) {
+        if (static_cast<unsigned char>(text[at]) < 0x80) {
+            ++at;
+            continue;
+        }
+        const std::size_t length = utf8_sequence(text, at);
+        if (length == 0) {
+            return false;
+        }
+        at += length;
+    }
+    return true;
+}
+
 std::string printable_name(const std::string& name) {
     std::string shown;
     shown.reserve(name.size());

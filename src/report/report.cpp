@@ -47,6 +47,11 @@ Report report_utf16_text(const std::string& name) {
                    " is UTF-16 text: save it as UTF-8 or ASCII first\n");
 }
 
+Report report_whole_volume(const std::string& name) {
+    const std::string shown = printable_name(name);
+    return failure(shown + " is a LIF volume: name a file on it as " + shown + "/NAME\n");
+}
+
 std::string hint_text_file(const std::string& name) {
     return printable_name(name) + " is a TEXT file: add /t to get its lines\n";
 }

@@ -3,9 +3,14 @@
 #ifndef VELKORD_REPORT_REPORT_H
 #define VELKORD_REPORT_REPORT_H
 
+#include <functional>
 #include <string>
 
 namespace velkord {
+
+// Where an operation whose text grows with its input (the catalog of a
+// volume) puts that text as it goes, so that it is never held whole.
+using TextOut = std::function<void(const std::string& text)>;
 
 struct Report {
     std::string text;
@@ -30,6 +35,7 @@ Report report_read_error(const std::string& name);
 Report report_write_error(const std::string& name);
 Report report_not_text(const std::string& name);
 Report report_utf16_text(const std::string& name);
+Report report_whole_volume(const std::string& name);
 
 std::string hint_text_file(const std::string& name);
 std::string warning_lif_header(const std::string& name);

@@ -8,6 +8,7 @@
 #include "files/output_file.h"
 #include "lif/lif_header.h"
 #include "lif/volume_label.h"
+#include "volume/named_input.h"
 #include "writing/text_records.h"
 
 namespace velkord {
@@ -208,11 +209,13 @@ Report add_text_data(InputFile& input, const std::string& input_name,
 
 Report add_header(const std::string& input_name,
                   const std::string& destination_name, char type_letter) {
-    InputFile input;
-    Report opened = open_input_apart_from(input_name, destination_name, input);
+    NamedInput named;
+    Report opened = open_input_apart_from(input_name, destination_name, named);
     if (opened.failed) {
         return opened;
     }
+    // A whole volume is a file like any other here, and warned about.
+    InputFile& input = named.input;
     // (A raw add refuses an input without a size, a pipe, before it reads.)
     const bool readable = type_letter == 'T' || input.size();
     const std::string warnings = (readable ? input_warning(input, input_name) : "") +

@@ -5,6 +5,7 @@ source "$(dirname "$0")/common.sh"
 usage="VELKORD: add a 32-byte LIF header for file transfer to HP-71B
 Syntax : VELKORD input_file LIF_file /[L|B|R|T]
          VELKORD LIF_file /i
+         VELKORD LIF_volume /i
          VELKORD LIF_file output_file /x
 Options :
   /L : use HP-71B LEX  file type (default)
@@ -14,6 +15,7 @@ Options :
   /i : display header information of LIF file
   /x : remove header from LIF file
   /x /t : turn an HP-71B TEXT file back into lines
+  /c : copy a LIF file as it is, out of a LIF volume
   /h : help
 "
 no_name=$'Error: no file name\n'
@@ -23,9 +25,9 @@ for args in "/h" "/?" "/H" "/help" "a b /t /h" "/x /? a"; do
     # shellcheck disable=SC2086
     run $args
     [ "$status" = 0 ] || fail "velkord $args: exit $status"
-    head -n 13 printed > usage13
-    console "$usage" | cmp -s - usage13 || fail "velkord $args: usage text differs"
-    [ "$(wc -l < printed)" = 14 ] || fail "velkord $args: usage is not 14 lines"
+    head -n 15 printed > usage15
+    console "$usage" | cmp -s - usage15 || fail "velkord $args: usage text differs"
+    [ "$(wc -l < printed)" = 16 ] || fail "velkord $args: usage is not 16 lines"
     tail -n 1 printed | grep -q '^V1\.2' || fail "velkord $args: no version line"
 done
 [ ! -e a ] && [ ! -e b ] || fail "help created a file"
@@ -57,7 +59,7 @@ for options in "/t" "" "/x" "/x /t" "/b /x"; do
     expect 1 "$too_many" *.txt $options
 done
 [ "$(cat a.txt b.txt c.txt)" = $'a\nb\nc' ] || fail "a wildcard changed a file"
-only_files . -t a.txt b.txt c.txt made.lif printed .expected usage13
+only_files . -t a.txt b.txt c.txt made.lif printed .expected usage15
 
 # A second '/' makes an absolute path out of an option, in any position;
 # without one, an argument that begins with '/' stays an option.

@@ -108,3 +108,57 @@ lif_header() {
     printf "$(printf '\\x%02x\\x%02x\\x%02x' $((n & 255)) $((n >> 8 & 255)) $((n >> 16 & 255)))"
     printf '\0'
 }
+
+# be32 N: the 4 bytes of N, most significant first.
+be32() {
+    printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 >> 24 & 255)) $(($1 >> 16 & 255)) \
+        $(($1 >> 8 & 255)) $(($1 & 255)))"
+}
+
+# hex_bytes HEX: the bytes that the hex digits HEX stand for.
+hex_bytes() {
+    printf "$(printf '%s' "$1" | sed 's/../\\x&/g')"
+}
+
+# file_data NAME SECTORS: the bytes of a file NAME on a test volume.
+file_data() {
+    head -c $(($2 * 256)) < <(yes "$1")
+}
+
+# lif_volume FILE LABEL DIRECTORY_SECTORS "TRACKS SURFACES SECTORS" < ENTRIES:
+# writes a LIF volume: its label (bytes 12-13 0x1000), sector 1 zero, the
+# directory at sector 2 holding one entry per line of ENTRIES, then 0xFF (the
+# end mark) to its end, and each file's sectors (file_data). A line is
+# NAME TYPE START SECTORS DATE NIBBLES, TYPE and DATE (12 digits) in hex, the
+# rest decimal; TYPE 0000 is a purged file. The image ends after the
+# directory or the last file's sectors, whichever comes later.
+lif_volume() {
+    local file=$1 directory=$3 geometry=($4) slot=0 name type start sectors date nibbles
+    {
+        printf '\x80\0%-6.6s' "$2"
+        be32 2
+        printf '\x10\0\0\0'
+        be32 "$directory"
+        printf '\0\1\0\0'
+        be32 "${geometry[0]}"
+        be32 "${geometry[1]}"
+        be32 "${geometry[2]}"
+        printf '\x26\x12\x08\x11\x30\0'
+        head -c $((512 - 42)) /dev/zero
+        ff $((directory * 256))
+    } > "$file"
+    while read -r name type start sectors date nibbles; do
+        {
+            printf '%-10.10s' "$name"
+            hex_bytes "$type"
+            be32 "$start"
+            be32 "$sectors"
+            hex_bytes "$date"
+            printf '\x80\x01'
+            printf "$(printf '\\x%02x\\x%02x\\x%02x' $((nibbles & 255)) \
+                $((nibbles >> 8 & 255)) $((nibbles >> 16 & 255)))\\0"
+        } | dd of="$file" bs=32 seek=$((16 + slot)) conv=notrunc status=none
+        file_data "$name" "$sectors" | dd of="$file" bs=256 seek="$start" conv=notrunc status=none
+        slot=$((slot + 1))
+    done
+}
