@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include "lif/text_record.h"
+
 namespace velkord {
 namespace {
 
-constexpr std::size_t end_mark = 0xFFFF;
-constexpr std::size_t null_record = 0xFFFE;
-// The longest record: its length word, 0xFFFD bytes and the pad byte.
-constexpr std::size_t longest_record = 2 + 0xFFFD + 1;
+constexpr std::size_t longest_record = text_record_size(text_longest_length);
 
 // The data of a LIF file, read in blocks that always hold a whole record,
 // and never beyond the data's length.
@@ -47,11 +46,11 @@ CopyEnd convert_text_lines(InputFile& lif, std::uint64_t data_bytes,
                            BlockWriter& lines) {
     DataBlocks data{lif, data_bytes};
     for (;;) {
-        const std::size_t available = data.ready(2);
+        const std::size_t available = data.ready(text_length_size);
         if (data.failed) {
             return CopyEnd::read_failed;
         }
-        if (available < 2) {
+        if (available < text_length_size) {
             // Where the sectors end without an end mark, the text ends there
             // too (older tools wrote none when the records filled the last
             // sector); where the file ends first, a part of it is missing.
@@ -59,19 +58,19 @@ CopyEnd convert_text_lines(InputFile& lif, std::uint64_t data_bytes,
         }
         const unsigned char* at = data.block.data() + data.begin;
         const std::size_t length = at[0] * std::size_t{256} + at[1];
-        if (length == end_mark) {
+        if (length == text_end_mark) {
             return CopyEnd::complete;  // nothing after it counts
         }
-        if (length == null_record) {
-            data.begin += 2;
+        if (length == text_null_record) {
+            data.begin += text_length_size;
             continue;
         }
-        const std::size_t record = 2 + length + length % 2;
+        const std::size_t record = text_record_size(length);
         if (data.ready(record) < record) {
             return data.failed ? CopyEnd::read_failed : CopyEnd::input_short;
         }
         at = data.block.data() + data.begin;  // the block may have moved
-        lines.put(at + 2, length);
+        lines.put(at + text_length_size, length);
         lines.put('\n');
         data.begin += record;
     }

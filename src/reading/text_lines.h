@@ -1,7 +1,5 @@
-// HP-71B TEXT data back into lines. A record is a 2-byte big-endian length
-// n, then n bytes, then one pad byte of any value when n is odd; the length
-// 0xFFFF marks the end and 0xFFFE is a null record. Each record becomes its
-// bytes as they are, followed by one line feed.
+// HP-71B TEXT data (lif/text_record.h) back into lines: each record becomes
+// its bytes as they are, followed by one line feed.
 #ifndef VELKORD_READING_TEXT_LINES_H
 #define VELKORD_READING_TEXT_LINES_H
 

@@ -7,7 +7,7 @@ namespace velkord {
 namespace {
 
 constexpr std::size_t read_block_size = 64 * 1024;
-constexpr std::size_t end_mark_size = 2;
+constexpr std::size_t end_mark_size = text_length_size;
 
 // `start` is where the records began among the bytes put. The end mark is
 // 0xFFFF, so it and the fill after it are all 0xFF.
@@ -17,7 +17,7 @@ void put_end_mark_and_fill(BlockWriter& records, std::uint64_t start) {
 }
 
 // The most one piece of a line takes as a record: length, bytes, pad byte.
-constexpr std::size_t record_limit = 2 + text_piece_limit + 1;
+constexpr std::size_t record_limit = text_record_size(text_piece_limit);
 
 // Writes the record for one piece of a line at `out` and gives the place
 // after it: line ends (any run of CR and LF) at its end are dropped, and a
@@ -36,9 +36,9 @@ unsigned char* make_text_record(unsigned char* out, const unsigned char* piece,
     }
     out[0] = static_cast<unsigned char>(size >> 8);
     out[1] = static_cast<unsigned char>(size & 0xFF);
-    std::memcpy(out + 2, piece, size);
-    out[2 + size] = 0x00;  // the pad byte, kept only after an odd length
-    return out + 2 + size + size % 2;
+    std::memcpy(out + text_length_size, piece, size);
+    out[text_length_size + size] = 0x00;  // the pad byte, kept only after an odd length
+    return out + text_record_size(size);
 }
 
 }  // namespace

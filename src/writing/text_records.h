@@ -1,7 +1,6 @@
-// HP-71B TEXT data: each line of the input becomes a record, a 2-byte
-// big-endian length followed by the line's bytes and, when the length is odd,
-// one 0x00 byte. The records end with at least two 0xFF bytes (the 0xFFFF
-// length word that marks the end) and are filled with 0xFF to whole sectors.
+// Lines into HP-71B TEXT data (lif/text_record.h): each line of the input
+// becomes a record, and the records end with the end mark and 0xFF to whole
+// sectors.
 #ifndef VELKORD_WRITING_TEXT_RECORDS_H
 #define VELKORD_WRITING_TEXT_RECORDS_H
 
@@ -11,11 +10,9 @@
 #include "files/block_writer.h"
 #include "files/input_file.h"
 #include "lif/lif_header.h"
+#include "lif/text_record.h"
 
 namespace velkord {
-
-// A line is read in pieces of at most this many bytes; each gives a record.
-constexpr std::size_t text_piece_limit = 4095;
 
 // No input gives more than this many bytes of records, end mark and fill:
 // the records take at most twice the input and two bytes (a 1-byte line
