@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "files/input_file.h"
+#include "lif/lif_header.h"
 #include "report/report.h"
 
 namespace velkord {
@@ -13,6 +15,14 @@ namespace velkord {
 // destination untouched.
 Report add_header(const std::string& input_name,
                   const std::string& destination_name, char type_letter);
+
+// The warnings for an add that is likely a slip: an input that is a LIF file
+// or a volume already, and a stored name that the HP-71B cannot use.
+std::string add_warnings(InputFile& input, const std::string& input_name, char type_letter,
+                         const LifName& stored_name);
+
+// The warning for a name the HP-71B cannot use; empty for one it can.
+std::string name_warning(const LifName& name);
 
 }  // namespace velkord
 

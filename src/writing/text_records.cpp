@@ -91,4 +91,25 @@ TextStatus convert_text_records(InputFile& input, BlockWriter& records,
     return TextStatus::converted;
 }
 
+bool is_utf16_text(InputFile& input) {
+    unsigned char first[2];
+    return input.look(first, sizeof first) == 2 &&
+           ((first[0] == 0xFF && first[1] == 0xFE) || (first[0] == 0xFE && first[1] == 0xFF));
+}
+
+TextStatus convert_text_input(InputFile& input, BlockWriter& records,
+                              std::uint64_t max_bytes) {
+    unsigned char mark[3];
+    if (input.look(mark, sizeof mark) == 3 && mark[0] == 0xEF && mark[1] == 0xBB &&
+        mark[2] == 0xBF) {
+        input.read(mark, sizeof mark);
+    }
+    const TextStatus status = convert_text_records(input, records, max_bytes);
+    if (status == TextStatus::converted && input.size() &&
+        input.position() != *input.size()) {
+        return TextStatus::read_error;
+    }
+    return status;
+}
+
 }  // namespace velkord

@@ -30,6 +30,17 @@ enum class TextStatus { converted, read_error, too_large };
 TextStatus convert_text_records(InputFile& input, BlockWriter& records,
                                 std::uint64_t max_bytes = max_lif_data_bytes);
 
+// True when `input` begins with a UTF-16 byte-order mark: Notepad's
+// "Unicode", which cannot be read as lines of bytes.
+bool is_utf16_text(InputFile& input);
+
+// The whole text of `input`, from its start, as records: a UTF-8 byte-order
+// mark (Notepad's "UTF-8 with BOM") is no part of the first line, and a
+// regular file must give exactly the bytes it had when it was opened
+// (`read_error` when it shrank or grew meanwhile).
+TextStatus convert_text_input(InputFile& input, BlockWriter& records,
+                              std::uint64_t max_bytes = max_lif_data_bytes);
+
 }  // namespace velkord
 
 #endif
