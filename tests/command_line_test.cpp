@@ -48,9 +48,11 @@ TEST(CommandLine, ArgumentScan) {
 
 TEST(CommandLine, DecisionOrder) {
     using O = Operation;
+    using L = LastName;
     const struct {
         std::vector<std::string> arguments;
         Operation operation;
+        LastName last = LastName::other;
     } cases[] = {
         {{"a", "b", "c", "/h"}, O::show_usage},
         {{"/i", "/x"}, O::no_file_name},
@@ -62,9 +64,23 @@ TEST(CommandLine, DecisionOrder) {
         {{"a", "b", "/x", "/b"}, O::strip_header},
         {{"a", "b", "/t"}, O::add_header},
         {{"a", "/t"}, O::no_destination},
+        // Many files go only into a volume, or with /c into a folder too.
+        {{"a", "b", "c", "/t"}, O::add_header, L::volume},
+        {{"a", "b", "c", "/t"}, O::too_many_names, L::folder},
+        {{"a", "b", "c", "/c"}, O::copy_files, L::folder},
+        {{"a", "b", "c", "/copy"}, O::copy_files, L::volume},
+        {{"a", "b", "c", "/x"}, O::too_many_names, L::volume},
+        {{"a", "/c"}, O::no_destination},
+        // Then /p, then /n, each only as written.
+        {{"a", "b", "c", "/p"}, O::purge_files},
+        {{"a", "/purge", "/new"}, O::purge_files},
+        {{"a", "/n"}, O::new_volume},
+        {{"a", "b", "/n"}, O::too_many_names},
+        {{"a", "b", "/x", "/c", "/p"}, O::strip_header},
+        {{"a", "b", "/cx", "/pn", "/nope", "/copying"}, O::add_header},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(choose_operation(parse_command_line(c.arguments)), c.operation)
+        EXPECT_EQ(choose_operation(parse_command_line(c.arguments), c.last), c.operation)
             << ::testing::PrintToString(c.arguments);
     }
 }

@@ -3,6 +3,10 @@
 #include "files/output_file.h"
 #include "platform/platform.h"
 #include "reading/copy_lif_files.h"
+#include "volume/named_input.h"
+#include "writing/new_volume.h"
+#include "writing/purge_files.h"
+#include "writing/put_on_volume.h"
 #include "reading/show_header.h"
 #include "reading/strip_header.h"
 #include "reading/strip_text_header.h"
@@ -46,11 +50,19 @@ void apply_option(CommandSettings& settings, const std::string& argument) {
         case 'X':
             settings.strip = true;
             break;
+        // Only as written: a mistyped path that begins with /c, /p or /n
+        // copies, purges or makes nothing.
         case 'C':
-            // Only as written: a mistyped path that begins with /c copies
-            // nothing.
             settings.copy = settings.copy || same_word(argument, "/C") ||
                             same_word(argument, "/COPY");
+            break;
+        case 'P':
+            settings.purge = settings.purge || same_word(argument, "/P") ||
+                             same_word(argument, "/PURGE");
+            break;
+        case 'N':
+            settings.new_volume = settings.new_volume || same_word(argument, "/N") ||
+                                  same_word(argument, "/NEW");
             break;
         default:
             // /L, a lone '/' and any other option change nothing.
@@ -72,33 +84,40 @@ CommandSettings parse_command_line(const std::vector<std::string>& arguments) {
     return settings;
 }
 
-Operation choose_operation(const CommandSettings& settings, bool last_is_folder) {
+Operation choose_operation(const CommandSettings& settings, LastName last) {
     if (settings.help) {
         return Operation::show_usage;
     }
-    if (settings.names.empty()) {
+    const std::size_t names = settings.names.size();
+    if (names == 0) {
         return Operation::no_file_name;
     }
     if (settings.info) {
         return Operation::show_headers;
     }
     // With more names the last would be written: a shell wildcard would
-    // then destroy a file the user never named as an output. Only copies
-    // into a folder take many.
-    const bool copy = settings.copy && !settings.strip;
-    if (settings.names.size() > 2 && !(copy && last_is_folder)) {
-        return Operation::too_many_names;
-    }
+    // then destroy a file the user never named as an output. Only a volume,
+    // or for copies a folder, takes many files.
+    const bool many = names > 2;
     if (settings.strip) {
-        return settings.type_letter == 'T' ? Operation::strip_text
-                                           : Operation::strip_header;
+        return many ? Operation::too_many_names
+                    : settings.type_letter == 'T' ? Operation::strip_text
+                                                  : Operation::strip_header;
     }
-    if (copy) {
-        return settings.names.size() >= 2 ? Operation::copy_files
-                                          : Operation::no_destination;
+    if (settings.copy) {
+        return names < 2 ? Operation::no_destination
+               : many && last == LastName::other ? Operation::too_many_names
+                                                 : Operation::copy_files;
     }
-    return settings.names.size() == 2 ? Operation::add_header
-                                      : Operation::no_destination;
+    if (settings.purge) {
+        return Operation::purge_files;
+    }
+    if (settings.new_volume) {
+        return names > 1 ? Operation::too_many_names : Operation::new_volume;
+    }
+    return names < 2                             ? Operation::no_destination
+           : many && last != LastName::volume ? Operation::too_many_names
+                                                 : Operation::add_header;
 }
 
 Report run_command_line(const std::vector<std::string>& arguments, const TextOut& out) {
@@ -106,11 +125,19 @@ Report run_command_line(const std::vector<std::string>& arguments, const TextOut
     const std::vector<std::string>& names = settings.names;
     // /x with one name writes to no name at all, which fails as such.
     const std::string output_name = names.size() >= 2 ? names.back() : std::string();
-    const bool last_is_folder =
-        names.size() > 2 && platform::file_info(platform::to_path(output_name)).kind ==
-                                platform::FileKind::directory;
+    // Only adding and copying look at what their last name is.
+    const bool writes_last = names.size() >= 2 && !settings.help && !settings.info &&
+                             !settings.strip && !settings.purge && !settings.new_volume;
+    const NamedDestination destination =
+        writes_last ? resolve_destination(output_name) : NamedDestination{};
+    const LastName last = destination.kind == DestinationKind::folder   ? LastName::folder
+                          : destination.kind == DestinationKind::volume ? LastName::volume
+                                                                        : LastName::other;
+    const std::vector<std::string> inputs(names.begin(), names.end() - (names.size() >= 2));
+    const bool to_volume = destination.kind == DestinationKind::volume ||
+                           destination.kind == DestinationKind::file_on_volume;
     Report report;
-    switch (choose_operation(settings, last_is_folder)) {
+    switch (choose_operation(settings, last)) {
         case Operation::show_usage:
             return Report{usage_text(), false};
         case Operation::no_file_name:
@@ -128,11 +155,16 @@ Report run_command_line(const std::vector<std::string>& arguments, const TextOut
             report = strip_text_header(names[0], output_name);
             break;
         case Operation::copy_files:
-            report = copy_lif_files(std::vector<std::string>(names.begin(), names.end() - 1),
-                                    output_name);
+            report = to_volume ? put_on_volume(inputs, destination, settings.type_letter, true)
+                               : copy_lif_files(inputs, output_name);
             break;
+        case Operation::purge_files:
+            return purge_files(names);
+        case Operation::new_volume:
+            return new_volume(names[0]);
         case Operation::add_header:
-            report = add_header(names[0], output_name, settings.type_letter);
+            report = to_volume ? put_on_volume(inputs, destination, settings.type_letter, false)
+                               : add_header(names[0], output_name, settings.type_letter);
             break;
     }
     report.to_error_stream = names_standard_output(output_name);
@@ -153,7 +185,9 @@ std::string usage_text() {
            "  /i : display header information of LIF file\n"
            "  /x : remove header from LIF file\n"
            "  /x /t : turn an HP-71B TEXT file back into lines\n"
-           "  /c : copy a LIF file as it is, out of a LIF volume\n"
+           "  /c : copy a LIF file as it is, into, out of or between LIF volumes\n"
+           "  /p : purge a file from a LIF volume\n"
+           "  /n : create an empty LIF volume\n"
            "  /h : help\n"
            "V1.2 - velkord, made by the velkord developers\n";
 }

@@ -16,6 +16,8 @@ struct CommandSettings {
     bool info = false;
     bool strip = false;
     bool copy = false;
+    bool purge = false;
+    bool new_volume = false;
     std::vector<std::string> names;  // the file names, in the order given
 };
 
@@ -33,13 +35,17 @@ enum class Operation {
     strip_header,
     strip_text,
     copy_files,
+    purge_files,
+    new_volume,
     add_header,
     no_destination,
 };
 
-// `last_is_folder` says whether the last name is an existing folder, which
-// /c may copy several files into.
-Operation choose_operation(const CommandSettings& settings, bool last_is_folder = false);
+// What the last name is, where it matters: several files may be copied
+// into an existing folder or volume, and added to an existing volume.
+enum class LastName { other, folder, volume };
+
+Operation choose_operation(const CommandSettings& settings, LastName last = LastName::other);
 
 // Parses the arguments, then runs the one operation they ask for. The text
 // of an operation whose text grows with its input goes to `out` as it is

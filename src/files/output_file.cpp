@@ -120,6 +120,17 @@ bool commit_output(OutputFile& output) {
     return true;
 }
 
+bool commit_new_output(OutputFile& output) {
+    platform::adopt_attributes(output.file.get(), output.target);
+    if (std::fclose(output.file.release()) != 0 ||
+        !platform::place_new_file(output.temporary, output.target)) {
+        return false;
+    }
+    platform::remove_on_interrupt(nullptr);
+    output.temporary.clear();
+    return true;
+}
+
 Report finish_output(OutputFile& output, CopyEnd end,
                      const std::string& input_name,
                      const std::string& output_name) {

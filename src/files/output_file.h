@@ -49,6 +49,10 @@ bool names_standard_output(const std::string& name);
 // the replacement fails, and then the destination is as it was.
 bool commit_output(OutputFile& output);
 
+// As commit_output for a destination that did not exist when it was
+// begun: false, and nothing replaced, when a file has appeared there since.
+bool commit_new_output(OutputFile& output);
+
 // Commits the output when the copy into it ended complete, and says how it
 // went: nothing, or the read or write error. On any failure an existing
 // destination stays as it was.

@@ -26,4 +26,16 @@ std::string format_lif_date(const LifDate& date) {
     return text;
 }
 
+LifDate lif_date_of(const std::tm& time) {
+    const int values[6] = {time.tm_year % 100, time.tm_mon + 1, time.tm_mday,
+                           time.tm_hour, time.tm_min, time.tm_sec};
+    LifDate date;
+    for (std::size_t i = 0; i < date.size(); ++i) {
+        // A leap second (60) stays a valid BCD number.
+        const int value = values[i] < 0 ? 0 : values[i] % 100;
+        date[i] = static_cast<unsigned char>((value / 10) << 4 | value % 10);
+    }
+    return date;
+}
+
 }  // namespace velkord

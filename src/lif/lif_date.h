@@ -5,6 +5,7 @@
 #define VELKORD_LIF_LIF_DATE_H
 
 #include <array>
+#include <ctime>
 #include <string>
 
 namespace velkord {
@@ -14,6 +15,9 @@ using LifDate = std::array<unsigned char, 6>;
 // "YYYY-MM-DD hh:mm:ss": a year from 70 up is 19YY, below 70 20YY. "-" when
 // the date is all zero or any byte is not two BCD digits.
 std::string format_lif_date(const LifDate& date);
+
+// A calendar time as a LIF date.
+LifDate lif_date_of(const std::tm& time);
 
 }  // namespace velkord
 

@@ -1,5 +1,7 @@
 #include "lif/lif_header.h"
 
+#include <algorithm>
+
 namespace velkord {
 namespace {
 
@@ -134,6 +136,16 @@ std::string lif_name_text(const LifName& name) {
         --size;
     }
     return std::string(name.begin(), name.begin() + size);
+}
+
+bool same_lif_name(const LifName& first, const LifName& second) {
+    const auto upper = [](unsigned char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; };
+    const std::string a = lif_name_text(first);
+    const std::string b = lif_name_text(second);
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
+               return upper(static_cast<unsigned char>(x)) == upper(static_cast<unsigned char>(y));
+           });
 }
 
 bool is_hp71_name(const LifName& name) {

@@ -90,6 +90,10 @@ std::uint64_t lif_data_bytes(const LifHeader& header);
 // any other code.
 const char* lif_type_name(std::uint16_t file_type);
 
+// True when two name fields hold one name: trailing spaces aside, letters
+// compared without regard to case (PC-made volumes hold lower case).
+bool same_lif_name(const LifName& first, const LifName& second);
+
 // True for a name the HP-71B can use: a letter A-Z, then up to seven
 // letters or digits, the rest of the field spaces.
 bool is_hp71_name(const LifName& name);

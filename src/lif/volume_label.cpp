@@ -11,6 +11,13 @@ std::uint32_t big_endian(const unsigned char* bytes, std::size_t width) {
     return value;
 }
 
+void put_big_endian(VolumeLabelBytes& bytes, std::size_t offset, std::size_t width,
+                    std::uint32_t value) {
+    for (std::size_t i = 0; i < width; ++i) {
+        bytes[offset + i] = static_cast<unsigned char>(value >> (8 * (width - 1 - i)));
+    }
+}
+
 }  // namespace
 
 bool begins_lif_volume(const unsigned char* bytes, std::size_t size) {
@@ -34,6 +41,25 @@ VolumeLabel parse_volume_label(const VolumeLabelBytes& bytes) {
         label.date[i] = bytes[36 + i];
     }
     return label;
+}
+
+VolumeLabelBytes encode_volume_label(const VolumeLabel& label) {
+    VolumeLabelBytes bytes{};
+    put_big_endian(bytes, 0, 2, 0x8000);
+    for (std::size_t i = 0; i < label.name.size(); ++i) {
+        bytes[2 + i] = label.name[i];
+    }
+    put_big_endian(bytes, 8, 4, label.directory_start);
+    put_big_endian(bytes, 12, 2, label.system_word);
+    put_big_endian(bytes, 16, 4, label.directory_sectors);
+    put_big_endian(bytes, 20, 2, label.version);
+    put_big_endian(bytes, 24, 4, label.tracks);
+    put_big_endian(bytes, 28, 4, label.surfaces);
+    put_big_endian(bytes, 32, 4, label.sectors_per_track);
+    for (std::size_t i = 0; i < label.date.size(); ++i) {
+        bytes[36 + i] = label.date[i];
+    }
+    return bytes;
 }
 
 std::uint64_t volume_capacity(const VolumeLabel& label) {

@@ -44,6 +44,9 @@ struct VolumeLabel {
 bool begins_lif_volume(const unsigned char* bytes, std::size_t size);
 
 VolumeLabel parse_volume_label(const VolumeLabelBytes& bytes);
+// The identifier 0x8000 and the fields, byte by byte; bytes 14-15 and 22-23
+// zero.
+VolumeLabelBytes encode_volume_label(const VolumeLabel& label);
 
 // The sectors the geometry gives (0 when the media did not say, as some
 // HP-41-made ones do not).

@@ -110,6 +110,11 @@ void adopt_attributes(std::FILE* file, const std::filesystem::path& replaced);
 bool replace_file(const std::filesystem::path& from,
                   const std::filesystem::path& to);
 
+// Puts the closed file `from` at `to`, failing when `to` exists, even when
+// it appeared a moment ago.
+bool place_new_file(const std::filesystem::path& from,
+                    const std::filesystem::path& to);
+
 bool remove_file(const std::filesystem::path& path);
 
 // Names the one file that an interruption removes before the process ends;

@@ -253,6 +253,22 @@ bool replace_file(const fs::path& from, const fs::path& to) {
     return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
+bool place_new_file(const fs::path& from, const fs::path& to) {
+    // A second name for it fails where `to` exists; the first then goes.
+    if (link(from.c_str(), to.c_str()) == 0) {
+        unlink(from.c_str());
+        return true;
+    }
+    if (errno == EEXIST) {
+        return false;
+    }
+    // File systems without links (FAT, some network shares): a rename,
+    // after a look, which leaves only a moment for another file to appear.
+    struct stat status;
+    return lstat(to.c_str(), &status) != 0 && errno == ENOENT &&
+           std::rename(from.c_str(), to.c_str()) == 0;
+}
+
 bool remove_file(const fs::path& path) { return unlink(path.c_str()) == 0; }
 
 void remove_on_interrupt(const fs::path* path) {

@@ -442,6 +442,11 @@ bool replace_file(const fs::path& from, const fs::path& to) {
     return true;
 }
 
+bool place_new_file(const fs::path& from, const fs::path& to) {
+    // Without MOVEFILE_REPLACE_EXISTING the move fails where `to` exists.
+    return MoveFileExW(from.c_str(), to.c_str(), 0) != 0;
+}
+
 bool remove_file(const fs::path& path) { return DeleteFileW(path.c_str()) != 0; }
 
 void remove_on_interrupt(const fs::path* path) {

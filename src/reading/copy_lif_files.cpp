@@ -47,25 +47,12 @@ bool is_windows_device(const std::string& name) {
            stem[3] >= '1' && stem[3] <= '9';
 }
 
-// The job for a file on a volume, or for a single LIF file: at least a
-// header, no volume, start sector 0, and long enough for the sectors its
-// header names. False for anything else.
+// The job for a file on a volume, or for a single LIF file; false for
+// anything else.
 bool plan_job(const std::string& input_name, NamedInput& file, CopyJob& job) {
     job = CopyJob{input_name, file.file_name, file.kind == InputKind::file_on_volume,
                   file.volume, file.entry, ""};
-    if (job.on_volume) {
-        return true;
-    }
-    const bool single = file.kind == InputKind::file && file.input.size() &&
-                        read_lif_header(file.input, job.entry) &&
-                        job.entry.start_sector == 0 &&
-                        *file.input.size() >= lif_header_size +
-                                                  std::uint64_t{job.entry.sector_count} * sector_size;
-    return single && file.input.rewind();
-}
-
-Report report_not_lif_file(const std::string& name) {
-    return failure(printable_name(name) + " is not a LIF file\n");
+    return read_single_lif_file(file, job.entry);
 }
 
 // The bytes of `job`, read from `input`, into its output: a file on a volume

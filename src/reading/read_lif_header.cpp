@@ -1,5 +1,7 @@
 #include "reading/read_lif_header.h"
 
+#include "report/printable_name.h"
+
 namespace velkord {
 
 bool read_lif_header(InputFile& file, LifHeader& header) {
@@ -9,6 +11,22 @@ bool read_lif_header(InputFile& file, LifHeader& header) {
     }
     header = parse_lif_header(bytes);
     return true;
+}
+
+bool read_single_lif_file(NamedInput& file, LifHeader& header) {
+    if (file.kind == InputKind::file_on_volume) {
+        header = file.entry;
+        return true;
+    }
+    const bool single = file.kind == InputKind::file && file.input.size() &&
+                        read_lif_header(file.input, header) && header.start_sector == 0 &&
+                        *file.input.size() >=
+                            lif_header_size + std::uint64_t{header.sector_count} * sector_size;
+    return single && file.input.rewind();
+}
+
+Report report_not_lif_file(const std::string& name) {
+    return failure(printable_name(name) + " is not a LIF file\n");
 }
 
 std::string plausibility_warning(const LifHeader& header) {

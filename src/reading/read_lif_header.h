@@ -17,6 +17,14 @@ bool read_lif_header(InputFile& file, LifHeader& header);
 // The warning line for a header that is not plausible; empty for one that is.
 std::string plausibility_warning(const LifHeader& header);
 
+// True for a LIF file that can be copied as it is: a file on a volume, or
+// a single LIF file (at least a header, no volume, start sector 0, and long
+// enough for the sectors its header names). `header` is then its header,
+// and the input is at its start again.
+bool read_single_lif_file(NamedInput& file, LifHeader& header);
+
+Report report_not_lif_file(const std::string& name);
+
 // Opens the LIF file `lif_name` (a single file, or a file on a volume) that
 // an operation reads into `output_name`, and reads its header: a failure
 // ("not found", the output itself, a whole volume, too short for a header),

@@ -10,10 +10,6 @@ namespace {
 
 using platform::FileKind;
 
-char ascii_upper(unsigned char c) {
-    return static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-}
-
 // The separators that may part a volume's name from a file's on it.
 std::size_t last_separator(const std::string& name) {
 #ifdef _WIN32
@@ -50,6 +46,16 @@ Report open_on_volume(const std::string& name, const std::string& image_name,
     return directory.failed() ? report_read_error(image_name) : report_not_found(name);
 }
 
+// True when `name` is a regular file that holds a volume.
+bool holds_volume(const std::string& name) {
+    if (platform::file_info(platform::to_path(name)).kind != FileKind::regular) {
+        return false;
+    }
+    InputFile image = open_input(name);
+    Volume volume;
+    return image && read_volume(image, volume);
+}
+
 }  // namespace
 
 // Two names of one device count as one file. Where the output exists but the
@@ -67,14 +73,8 @@ bool may_be_same_file(const std::string& input_name, const std::string& output_n
 }
 
 bool names_lif_file(const std::string& name, const LifName& field) {
-    const std::string wanted = lif_name_text(lif_name_of(name));
-    const std::string stored = lif_name_text(field);
-    return !wanted.empty() && wanted.size() == stored.size() &&
-           std::equal(wanted.begin(), wanted.end(), stored.begin(),
-                      [](char a, char b) {
-                          return ascii_upper(static_cast<unsigned char>(a)) ==
-                                 ascii_upper(static_cast<unsigned char>(b));
-                      });
+    const LifName wanted = lif_name_of(name);
+    return !lif_name_text(wanted).empty() && same_lif_name(wanted, field);
 }
 
 InputFile open_file_on_volume(File image, const Volume& volume, const LifHeader& entry) {
@@ -88,6 +88,33 @@ InputFile open_file_on_volume(File image, const Volume& volume, const LifHeader&
     const std::uint64_t present =
         offset < volume.image_bytes ? volume.image_bytes - offset : 0;
     return InputFile(std::move(image), encode_lif_header(as_single), offset, length, present);
+}
+
+std::string volume_part(const std::string& name) {
+    const std::size_t separator = last_separator(name);
+    return separator == std::string::npos ? std::string() : name.substr(0, separator);
+}
+
+NamedDestination resolve_destination(const std::string& name) {
+    NamedDestination destination;
+    destination.name = name;
+    const FileKind kind = platform::file_info(platform::to_path(name)).kind;
+    if (kind == FileKind::directory) {
+        destination.kind = DestinationKind::folder;
+    } else if (kind == FileKind::regular && holds_volume(name)) {
+        destination.kind = DestinationKind::volume;
+        destination.image_name = name;
+    } else if (kind == FileKind::missing || kind == FileKind::unknown ||
+               kind == FileKind::device) {
+        const std::size_t separator = last_separator(name);
+        if (separator != std::string::npos && separator > 0 &&
+            holds_volume(name.substr(0, separator))) {
+            destination.kind = DestinationKind::file_on_volume;
+            destination.image_name = name.substr(0, separator);
+            destination.file_name = name.substr(separator + 1);
+        }
+    }
+    return destination;
 }
 
 Report open_named_input(const std::string& name, NamedInput& opened) {

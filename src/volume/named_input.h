@@ -33,6 +33,25 @@ struct NamedInput {
 // found" when there is no such file, or no such file on the volume.
 Report open_named_input(const std::string& name, NamedInput& opened);
 
+// The part of DISK.LIF/NAME before its last separator ('/', and '\' on
+// Windows); empty when there is none.
+std::string volume_part(const std::string& name);
+
+enum class DestinationKind { file, folder, volume, file_on_volume };
+
+// What a name given as the last, written, name stands for: an existing
+// folder; an existing volume; DISK.LIF/NAME on one (by the rule for inputs:
+// no file has the whole name, and DISK.LIF is a regular file holding a
+// volume); or else a file.
+struct NamedDestination {
+    std::string name;        // as typed
+    DestinationKind kind = DestinationKind::file;
+    std::string image_name;  // the volume's, for a volume or a file on one
+    std::string file_name;   // NAME, for a file on a volume
+};
+
+NamedDestination resolve_destination(const std::string& name);
+
 // As open_named_input, for an operation that writes `output_name`: refuses
 // when the output is the file the input is read from, under any name or
 // link (or exists and cannot be told apart from it), before anything is

@@ -15,7 +15,9 @@ Options :
   /i : display header information of LIF file
   /x : remove header from LIF file
   /x /t : turn an HP-71B TEXT file back into lines
-  /c : copy a LIF file as it is, out of a LIF volume
+  /c : copy a LIF file as it is, into, out of or between LIF volumes
+  /p : purge a file from a LIF volume
+  /n : create an empty LIF volume
   /h : help
 "
 no_name=$'Error: no file name\n'
@@ -25,9 +27,9 @@ for args in "/h" "/?" "/H" "/help" "a b /t /h" "/x /? a"; do
     # shellcheck disable=SC2086
     run $args
     [ "$status" = 0 ] || fail "velkord $args: exit $status"
-    head -n 15 printed > usage15
-    console "$usage" | cmp -s - usage15 || fail "velkord $args: usage text differs"
-    [ "$(wc -l < printed)" = 16 ] || fail "velkord $args: usage is not 16 lines"
+    head -n 17 printed > usage17
+    console "$usage" | cmp -s - usage17 || fail "velkord $args: usage text differs"
+    [ "$(wc -l < printed)" = 18 ] || fail "velkord $args: usage is not 18 lines"
     tail -n 1 printed | grep -q '^V1\.2' || fail "velkord $args: no version line"
 done
 [ ! -e a ] && [ ! -e b ] || fail "help created a file"
@@ -59,7 +61,7 @@ for options in "/t" "" "/x" "/x /t" "/b /x"; do
     expect 1 "$too_many" *.txt $options
 done
 [ "$(cat a.txt b.txt c.txt)" = $'a\nb\nc' ] || fail "a wildcard changed a file"
-only_files . -t a.txt b.txt c.txt made.lif printed .expected usage15
+only_files . -t a.txt b.txt c.txt made.lif printed .expected usage17
 
 # A second '/' makes an absolute path out of an option, in any position;
 # without one, an argument that begins with '/' stays an option.

@@ -1,0 +1,18 @@
+#ifndef VELKORD_WRITING_PURGE_FILES_H
+#define VELKORD_WRITING_PURGE_FILES_H
+
+#include <string>
+#include <vector>
+
+#include "report/report.h"
+
+namespace velkord {
+
+// /p: marks each file named as DISK.LIF/NAME purged (type 0); its sectors
+// stay until the volume is packed. Every name is checked before any volume
+// changes; each volume is then rewritten once, whole.
+Report purge_files(const std::vector<std::string>& names);
+
+}  // namespace velkord
+
+#endif
