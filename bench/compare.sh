@@ -111,6 +111,27 @@ peak "TEXT, 64 MiB" 4096 text.txt text.lif /t
 kib=$(cat text.txt | /usr/bin/time -f %M "$tool" /dev/stdin /dev/stdout /t 2>&1 > /dev/null | tail -n 1)
 printf '%-34s peak memory %d KiB (target at most %d KiB)\n' "TEXT, 64 MiB, pipe into a pipe" "$kib" 4096
 
+# A BASIC program of 64 KB, the largest an HP-71B holds comfortably: the
+# tokens of one line again and again, numbered 1 to 1680, after the
+# program's header. Each line, after its number:
+# X=A*B+SIN(C)/2 @ DISP "HELLO";X @ IF X>1 THEN 100
+line='\x16\x58\xf1\x41\x42\x83\x43\x96\x32\x84\x87\xf4\x16\xc5\x22\x48\x45\x4c\x4c\x4f'
+line+='\x22\xf2\x58\xf4\x18\xdf\x58\x31\x8a\x44\xff\x00\x00\x00\x00\x01\xf0'
+{
+    # 256 sectors, 131052 nibbles.
+    printf 'BIGPROG   \xe2\x14\0\0\0\0\0\0\x01\0\0\0\0\0\0\0\x80\x01\xec\xff\x01\0'
+    printf '\xff\xff\xff\xff\xff\xf0'
+    for ((n = 1; n <= 1680; n++)); do
+        printf -v low '%02d' $((n % 100))
+        printf -v high '%02d' $((n / 100))
+        printf "\\x$low\\x$high$line"
+    done
+    head -c $((256 * 256 - 6 - 1680 * 39)) /dev/zero | tr '\0' '\377'
+} > basic.lif
+against_help "list a 64 KB BASIC program" "at most 1.50" 20 -- basic.lif /dev/stdout /x /t
+peak "list a 64 KB BASIC program" 4096 basic.lif /dev/stdout /x /t
+against_help "the same into a file" "-" 20 -- basic.lif basic.txt /x /t
+
 # A 64,000-sector (16 MB) volume of 500 files of 1 KiB (4 sectors) each,
 # its directory 63 sectors long: the catalog reads only the label and the
 # directory, and a file comes out without reading the rest.

@@ -184,7 +184,7 @@ std::string usage_text() {
            "  /T : use HP-71B TEXT file type with data conversion\n"
            "  /i : display header information of LIF file\n"
            "  /x : remove header from LIF file\n"
-           "  /x /t : turn an HP-71B TEXT file back into lines\n"
+           "  /x /t : turn an HP-71B TEXT file or BASIC program into lines\n"
            "  /c : copy a LIF file as it is, into, out of or between LIF volumes\n"
            "  /p : purge a file from a LIF volume\n"
            "  /n : create an empty LIF volume\n"

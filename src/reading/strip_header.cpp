@@ -1,5 +1,6 @@
 #include "reading/strip_header.h"
 
+#include "basic/program.h"
 #include "files/block_writer.h"
 #include "files/input_file.h"
 #include "files/output_file.h"
@@ -32,6 +33,11 @@ Report strip_header(const std::string& lif_name,
     if (!result.failed && header.file_type == lif_type_text) {
         // Its nibble count of 0 gave an empty file: show the way to the lines.
         result.text += hint_text_file(lif_name);
+    }
+    if (!result.failed && basic::is_listable_program(header.file_type)) {
+        // Tokens are no use on a PC: show the way to the listing (which a
+        // private program does not have).
+        result.text += hint_basic_program(lif_name);
     }
     return followed_by(warning, result);
 }

@@ -10,7 +10,8 @@ namespace velkord {
 // Writes the data of the LIF file `lif_name` to `output_name`: as many bytes
 // after the header as its nibble count stands for. Data that end early are
 // written as far as they go, then reported. An implausible header is warned
-// about, and a TEXT file (whose nibble count is 0) gets a hint about /t.
+// about, and a TEXT file (whose nibble count is 0) or a BASIC program gets
+// a hint about /t.
 Report strip_header(const std::string& lif_name, const std::string& output_name);
 
 }  // namespace velkord

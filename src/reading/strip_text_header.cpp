@@ -1,7 +1,9 @@
 #include "reading/strip_text_header.h"
 
+#include "basic/program.h"
 #include "files/block_writer.h"
 #include "files/output_file.h"
+#include "reading/list_basic.h"
 #include "reading/read_lif_header.h"
 #include "reading/text_lines.h"
 
@@ -14,6 +16,12 @@ Report strip_text_header(const std::string& lif_name,
     const Report warning = open_lif_file(lif_name, output_name, lif, header);
     if (warning.failed) {
         return warning;
+    }
+    if (basic::is_private_program(header.file_type)) {
+        return followed_by(warning, report_private_program(lif_name));
+    }
+    if (basic::is_listable_program(header.file_type)) {
+        return followed_by(warning, list_basic(lif, header, lif_name, output_name));
     }
     if (header.file_type != lif_type_text) {
         return followed_by(warning, report_not_text(lif_name));

@@ -10,7 +10,8 @@ namespace velkord {
 // Writes the records of the TEXT file `lif_name` to `output_name` as lines,
 // each ended by a line feed: the way back for text that an HP-71B made. The
 // data are the sectors the header names, or less where the file ends first.
-// Any other type of file is refused before anything is written.
+// A BASIC program gives its listing instead. A private program, and any
+// other type of file, is refused before anything is written.
 Report strip_text_header(const std::string& lif_name,
                          const std::string& output_name);
 

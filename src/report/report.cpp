@@ -52,8 +52,16 @@ Report report_whole_volume(const std::string& name) {
     return failure(shown + " is a LIF volume: name a file on it as " + shown + "/NAME\n");
 }
 
+Report report_private_program(const std::string& name) {
+    return failure(printable_name(name) + " is a private program\n");
+}
+
 std::string hint_text_file(const std::string& name) {
     return printable_name(name) + " is a TEXT file: add /t to get its lines\n";
+}
+
+std::string hint_basic_program(const std::string& name) {
+    return printable_name(name) + " is a BASIC program: add /t to list it\n";
 }
 
 std::string warning_lif_header(const std::string& name) {

@@ -36,8 +36,10 @@ Report report_write_error(const std::string& name);
 Report report_not_text(const std::string& name);
 Report report_utf16_text(const std::string& name);
 Report report_whole_volume(const std::string& name);
+Report report_private_program(const std::string& name);
 
 std::string hint_text_file(const std::string& name);
+std::string hint_basic_program(const std::string& name);
 std::string warning_lif_header(const std::string& name);
 std::string warning_lif_volume(const std::string& name);
 // `field` is the header's name field without its trailing spaces.

@@ -14,7 +14,7 @@ Options :
   /T : use HP-71B TEXT file type with data conversion
   /i : display header information of LIF file
   /x : remove header from LIF file
-  /x /t : turn an HP-71B TEXT file back into lines
+  /x /t : turn an HP-71B TEXT file or BASIC program into lines
   /c : copy a LIF file as it is, into, out of or between LIF volumes
   /p : purge a file from a LIF volume
   /n : create an empty LIF volume

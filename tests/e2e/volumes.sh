@@ -54,7 +54,7 @@ done
 
 # /x and /x /t by the rules for a single file; /c gives that single file:
 # its entry as the header, start sector 0, then its sectors.
-expect 0 "" disk.lif/SYS1 sys1.bin /x
+expect 0 $'disk.lif/SYS1 is a BASIC program: add /t to list it\n' disk.lif/SYS1 sys1.bin /x
 file_data SYS1 1 > sys1.all
 head -c 222 sys1.all | cmp - sys1.bin || fail "/x of SYS1"
 expect 0 "" disk.lif/notes notes.txt /x /t
@@ -63,7 +63,7 @@ expect 0 "" disk.lif/SYS1 SYS1.LIF /c
 { dd if=disk.lif bs=1 skip=512 count=12 status=none; printf '\0\0\0\0'
   dd if=disk.lif bs=1 skip=528 count=16 status=none; file_data SYS1 1; } > want
 same_bytes SYS1.LIF want
-expect 0 "" SYS1.LIF again.bin /x
+expect 0 $'SYS1.LIF is a BASIC program: add /t to list it\n' SYS1.LIF again.bin /x
 same_bytes again.bin sys1.bin
 # As the input of the add operation it is that single LIF file.
 expect 0 $'Warning: disk.lif/SYS1 already begins with a LIF header\n' disk.lif/SYS1 twice.lex

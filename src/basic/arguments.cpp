@@ -1,0 +1,239 @@
+// The argument engine: most statements are a keyword followed by
+// expressions, separators and secondary keywords, listed left to right.
+// Consecutive expressions of a list have no separator between them: their
+// commas appear when the stack is flushed.
+#include "basic/decoder.h"
+
+namespace velkord::basic {
+namespace {
+
+constexpr unsigned marker = 0x00;
+constexpr unsigned hash = 0x23;
+constexpr unsigned key_end = 0x3B;  // the ; that ends DEF KEY
+constexpr unsigned external_keyword = 0xEF;
+constexpr unsigned external_function = 0xB3;
+constexpr unsigned device = 0xE2;
+constexpr unsigned separator = 0xF1, semicolon = 0xF2, then = 0xF4;
+constexpr unsigned tab = 0xF7, comment = 0xFC;
+constexpr unsigned all_devices = 0x83, accessory = 0x85;
+constexpr unsigned bare_name_token = 0xC4;
+
+// Between words, where the statement has begun and has no space yet.
+void space_before(Arguments& arguments) {
+    std::string& text = arguments.text;
+    if (text.size() > arguments.statement_start && text.back() != ' ') {
+        text += ' ';
+    }
+}
+
+// The items so far into the text, a pending # before the first of them.
+void flush(Arguments& arguments) {
+    if (arguments.stack.size() > 0) {
+        arguments.stack.flush(arguments.hash_next ? "#" : "");
+        arguments.hash_next = false;
+    }
+}
+
+// Appends a keyword inside a statement, with a space before and after it.
+void keyword(Arguments& arguments, std::string_view name) {
+    flush(arguments);
+    if (!name.empty()) {
+        space_before(arguments);
+        arguments.text += name;
+        arguments.text += ' ';
+    }
+}
+
+// An HP-IL device after E2: *, :%accessory, :NAME or :expression, with a
+// sequence number in parentheses where a second E2 follows.
+void hpil_device(Decoder& decoder, Arguments& arguments) {
+    std::string& text = arguments.text;
+    arguments.stack.push();
+    const unsigned next = decoder.peek();
+    if (next == all_devices) {
+        decoder.byte();
+        text += '*';
+    } else if (next == accessory) {
+        decoder.byte();
+        text += ":%";
+        single_expression(decoder);
+    } else if (next == bare_name_token) {
+        decoder.byte();
+        text += ':';
+        bare_name(decoder);
+    } else {
+        text += ':';
+        single_expression(decoder);
+    }
+    if (decoder.peek() == device) {
+        decoder.byte();
+        text += '(';
+        single_expression(decoder);
+        text += ')';
+    }
+}
+
+// EF inside a statement: a LEX file's secondary keyword (INTO TEXT, TO...).
+void external_word(Decoder& decoder, Arguments& arguments) {
+    const unsigned lex = decoder.byte();
+    const unsigned token = decoder.byte();
+    const Keyword* row = find_keyword(lex, token);
+    if (!row || !*row->name) {
+        keyword(arguments, absent_keyword("XWORD", lex, token));
+        return;
+    }
+    keyword(arguments, row->name);
+    if (row->flags & flag_file_type) {
+        file_type_name(decoder);
+        arguments.text += ' ';
+    }
+    if (row->flags & flag_hash) {
+        arguments.hash_next = true;
+    }
+}
+
+// B3 inside OPTION: a keyword (ANGLE), stored without a count nibble.
+void option_word(Decoder& decoder, Arguments& arguments) {
+    const unsigned lex = decoder.byte();
+    const unsigned token = decoder.byte();
+    const Keyword* row = find_keyword(lex, token);
+    if (row && *row->name) {
+        keyword(arguments, row->name);
+    } else {
+        keyword(arguments, absent_keyword("XWORD", lex, token));
+    }
+}
+
+void one_byte_keyword(Decoder& decoder, Arguments& arguments, unsigned token) {
+    const Keyword* row = find_keyword(0, token);
+    if (!row || (row->kind != Kind::statement && row->kind != Kind::keyboard &&
+                 row->kind != Kind::word)) {
+        decoder.fail();  // no meaning here
+        return;
+    }
+    keyword(arguments, row->name);
+    if (row->flags & flag_hash) {
+        arguments.hash_next = true;  // ON TIMER #1
+    }
+}
+
+}  // namespace
+
+void comment_text(Decoder& decoder) {
+    std::string& text = decoder.text();
+    for (;;) {
+        if (decoder.peek() == Decoder::none) {
+            decoder.fail();  // no 0D before the statement ends
+            return;
+        }
+        const unsigned character = decoder.byte();
+        if (character == '\r') {
+            return;
+        }
+        text += static_cast<char>(character);
+    }
+}
+
+void file_type_name(Decoder& decoder) {
+    // 16 bits, least significant nibble first.
+    const char* name = nullptr;
+    switch (decoder.number(4)) {
+        case 0x0001: name = "TEXT"; break;
+        case 0xE0D0: name = "SDATA"; break;
+        case 0xE0F0: name = "DATA"; break;
+        case 0xE204: name = "BIN"; break;
+        case 0xE208: name = "LEX"; break;
+        case 0xE20C: name = "KEY"; break;
+        case 0xE214: name = "BASIC"; break;
+        default:
+            decoder.fail();
+            return;
+    }
+    decoder.text() += name;
+}
+
+void list_arguments(Decoder& decoder, Arguments& arguments) {
+    std::string& text = arguments.text;
+    while (!decoder.at_end()) {
+        const unsigned token = decoder.peek();
+        if (token == Decoder::none) {
+            decoder.fail();  // a nibble left over
+            break;
+        }
+        if (!(arguments.option && token == external_function) && is_expression_token(token)) {
+            expression_token(decoder, arguments.stack);
+            arguments.last_token = 0;
+            continue;
+        }
+        decoder.byte();
+        arguments.last_token = token;
+        switch (token) {
+            case marker:  // before a prompt in INPUT
+                break;
+            case separator:
+                flush(arguments);
+                text += arguments.equals_next ? '=' : ',';
+                arguments.equals_next = false;
+                break;
+            case semicolon:
+                flush(arguments);
+                if (arguments.colon_after_device) {
+                    text += ':';  // LOCAL :LOCKOUT:2
+                } else if (arguments.semicolon_space && decoder.peek() == separator) {
+                    decoder.byte();
+                    text += "; ";  // ENABLE INTR 8; 2
+                } else {
+                    text += ';';
+                }
+                break;
+            case key_end:
+                flush(arguments);
+                text += ';';
+                break;
+            case hash:
+                flush(arguments);
+                text += '#';
+                break;
+            case tab:
+                flush(arguments);
+                text += "TAB(";
+                single_expression(decoder);
+                text += ')';
+                break;
+            case comment:
+                flush(arguments);
+                space_before(arguments);
+                text += "! ";
+                comment_text(decoder);
+                break;
+            case external_keyword:
+                external_word(decoder, arguments);
+                break;
+            case external_function:
+                option_word(decoder, arguments);
+                break;
+            case device:
+                if (arguments.hpil) {
+                    hpil_device(decoder, arguments);
+                } else {
+                    one_byte_keyword(decoder, arguments, token);  // USER
+                }
+                break;
+            case then:
+                if (arguments.hpil) {
+                    flush(arguments);
+                    text += ' ';  // OUTPUT :2 ;A
+                } else {
+                    one_byte_keyword(decoder, arguments, token);
+                }
+                break;
+            default:
+                one_byte_keyword(decoder, arguments, token);
+                break;
+        }
+    }
+    flush(arguments);
+    decoder.trim();
+}
+
+}  // namespace velkord::basic

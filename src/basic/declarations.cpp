@@ -1,0 +1,54 @@
+// DIM A(5),B$[10],C$(3)[8]: names, each with its dimensions and length.
+#include "basic/decoder.h"
+
+namespace velkord::basic {
+namespace {
+
+constexpr unsigned dimensioned = 0x7D;
+constexpr unsigned length = 0xF2;
+constexpr unsigned separator = 0xF1;
+
+// Appends the expressions up to the next separator, at least one, between
+// `opening` and `closing`.
+void expressions(Decoder& decoder, char opening, char closing) {
+    decoder.text() += opening;
+    Stack stack(decoder);
+    expression(decoder, stack);
+    if (stack.size() == 0) {
+        decoder.fail();
+    }
+    stack.flush();
+    decoder.text() += closing;
+}
+
+}  // namespace
+
+void list_declarations(Decoder& decoder, const char* name) {
+    std::string& text = decoder.text();
+    text += name;
+    text += ' ';
+    for (;;) {
+        const bool has_dimensions = decoder.peek() == dimensioned;
+        if (has_dimensions) {
+            decoder.byte();
+        }
+        variable_name(decoder);
+        if (has_dimensions) {
+            expressions(decoder, '(', ')');
+        }
+        if (decoder.peek() == length) {
+            decoder.byte();
+            expressions(decoder, '[', ']');
+        }
+        if (decoder.at_end()) {
+            return;
+        }
+        if (decoder.byte() != separator) {
+            decoder.fail();
+            return;
+        }
+        text += ',';
+    }
+}
+
+}  // namespace velkord::basic

@@ -1,0 +1,465 @@
+// Expressions: the HP-71B stores them in postfix order, without
+// parentheses; they are rebuilt on a stack of items, each operator putting
+// in parentheses only the operands that would otherwise bind to another.
+#include <array>
+
+#include "basic/decoder.h"
+#include "basic/numbers.h"
+
+namespace velkord::basic {
+namespace {
+
+constexpr unsigned string_mark = 0x2D;
+constexpr unsigned first_letter = 0x41, last_letter = 0x5A;
+constexpr unsigned first_name_digit = 0x60, last_name_digit = 0x69;
+constexpr unsigned bare_name_token = 0xC4;
+constexpr unsigned multiply = 0x83, add = 0x87, relation = 0x8A;
+constexpr unsigned opening_parenthesis = 0x28;
+constexpr unsigned separator = 0xF1;
+constexpr unsigned assignment_target = 0xF;  // a count nibble: FNC=... in a DEF FN
+
+struct OperatorForm {
+    unsigned char token;
+    const char* text;
+    bool unary;
+    Precedence precedence;
+};
+
+constexpr OperatorForm operator_forms[] = {
+    {0x80, "^", false, {0, 0, 1}},
+    {0x81, "NOT ", true, {2, 1, 1}},
+    {0x82, "-", true, {2, 2, 2}},
+    {0x83, "*", false, {3, 3, 7}},
+    {0x84, "/", false, {3, 3, 7}},
+    {0x85, "%", false, {3, 3, 7}},
+    {0x86, " DIV ", false, {3, 3, 7}},
+    {0x87, "+", false, {7, 7, 9}},
+    {0x88, "-", false, {7, 7, 9}},  // never stored by the HP-71B itself
+    {0x89, "&", false, {9, 9, 10}},
+    {0x8A, "", false, {10, 11, 11}},
+    {0x8B, " AND ", false, {11, 11, 12}},
+    {0x8C, " EXOR ", false, {12, 12, 15}},
+    {0x8D, " OR ", false, {12, 12, 15}},
+};
+
+// A relation's nibble has a bit each for less, equal, greater, unordered.
+constexpr const char* relations[16] = {
+    nullptr, "<", "=", "<=", ">", "<>", ">=", "<=>",
+    "?", "<?", "=?", "<=?", ">?", "#", "=>?", "<=>?",
+};
+
+// True when the stack holds `count` items to take; fails otherwise.
+bool holds(Decoder& decoder, const Stack& stack, std::size_t count) {
+    if (count > stack.size()) {
+        decoder.fail();
+        return false;
+    }
+    return true;
+}
+
+// NAME(a,b) of the last `count` items, or NAME alone without arguments.
+void call(Decoder& decoder, Stack& stack, std::string_view name, std::size_t count,
+          ItemKind kind = ItemKind::atom) {
+    if (!holds(decoder, stack, count)) {
+        return;
+    }
+    if (count == 0) {
+        stack.push(kind);
+        decoder.text() += name;
+        return;
+    }
+    std::string& opening = decoder.workspace().scratch;
+    opening.assign(name);
+    opening += '(';
+    stack.merge(count, opening, ")", kind);
+}
+
+// Appends the characters up to the same quote again, with the quotes.
+void quoted(Decoder& decoder, unsigned quote) {
+    std::string& text = decoder.text();
+    text += static_cast<char>(quote);
+    for (;;) {
+        if (decoder.peek() == Decoder::none) {
+            decoder.fail();  // the string runs past the statement
+            return;
+        }
+        const unsigned character = decoder.byte();
+        text += static_cast<char>(character);
+        if (character == quote) {
+            return;
+        }
+    }
+}
+
+void operate(Decoder& decoder, Stack& stack, const OperatorForm& form) {
+    const char* symbol = form.text;
+    if (form.token == relation) {
+        const unsigned relation_bits = decoder.nibble();
+        if (relation_bits == 0) {
+            decoder.fail();
+            return;
+        }
+        symbol = relations[relation_bits];
+    }
+    std::string& text = decoder.text();
+    if (form.token == multiply && stack.size() < 2) {
+        stack.push();  // a character, not an operation: ASSIGN #1 TO *
+        text += '*';
+        return;
+    }
+    const std::size_t count = form.unary ? 1 : 2;
+    if (!holds(decoder, stack, count)) {
+        return;
+    }
+    // Only an operation can bind more loosely than its new neighbour.
+    const std::size_t last = stack.size() - 1;
+    const Item& right = stack.item(last);
+    const bool right_enclosed = right.kind == ItemKind::operation &&
+                                right.precedence.as_right > form.precedence.own;
+    // Between the operands (or before the only one): the symbol and the
+    // parentheses that meet there.
+    std::string& middle = decoder.workspace().scratch;
+    middle.clear();
+    std::size_t left_start = 0;
+    bool left_enclosed = false;
+    if (!form.unary) {
+        const Item& left = stack.item(last - 1);
+        left_start = left.start;
+        left_enclosed = left.kind == ItemKind::operation &&
+                        left.precedence.as_left > form.precedence.own;
+        if (left_enclosed) {
+            middle += ')';
+        }
+    }
+    // A subtraction is stored as an addition of a negation: A-B.
+    if (form.token != add || right_enclosed || right.start == text.size() ||
+        text[right.start] != '-') {
+        middle += symbol;
+    }
+    if (right_enclosed) {
+        middle += '(';
+        text += ')';
+    }
+    text.insert(right.start, middle);
+    if (left_enclosed) {
+        text.insert(left_start, 1, '(');
+    }
+    stack.join(count, ItemKind::operation, form.precedence);
+}
+
+void label_reference(Decoder& decoder, Stack& stack) {
+    const unsigned next = decoder.peek();
+    stack.push();
+    if (next == '"' || next == '\'') {
+        decoder.byte();
+        quoted(decoder, next);
+    } else if (next == bare_name_token) {
+        decoder.byte();
+        decoder.text() += '\'';
+        bare_name(decoder);
+        decoder.text() += '\'';
+    } else if (starts_variable(next)) {
+        variable_name(decoder);  // a label computed at run time
+    } else {
+        decoder.fail();
+    }
+}
+
+// B4: a LEX file's function whose arguments sit in a block of their own,
+// each followed by F1; the block's length lets an unknown one be skipped.
+void prefix_function(Decoder& decoder, Stack& stack) {
+    const unsigned lex = decoder.byte();
+    const unsigned token = decoder.byte();
+    const std::size_t length = decoder.number(2);  // counted from itself
+    if (length < 2) {
+        decoder.fail();
+        return;
+    }
+    Decoder block = decoder.part(length - 2);
+    const Keyword* row = find_keyword(lex, token);
+    stack.push();
+    if (!row || !*row->name) {
+        decoder.text() += absent_keyword("XFN", lex, token);
+        return;
+    }
+    Stack arguments(block);
+    while (!block.at_end()) {
+        const std::size_t before = arguments.size();
+        expression(block, arguments);
+        if (arguments.size() != before + 1 || block.byte() != separator) {
+            block.fail();
+        }
+    }
+    if (block.failed()) {
+        decoder.fail();
+        return;
+    }
+    call(decoder, arguments, row->name, arguments.size());
+}
+
+void external_function(Decoder& decoder, Stack& stack) {
+    const unsigned lex = decoder.byte();
+    const unsigned token = decoder.byte();
+    const std::size_t count = decoder.nibble();
+    const Keyword* row = find_keyword(lex, token);
+    if (row && (row->flags & flag_invisible)) {
+        return;  // a marker inside MAT DISP and its kind
+    }
+    if (row && *row->name) {
+        call(decoder, stack, row->name, count);
+    } else {
+        call(decoder, stack, absent_keyword("XFN", lex, token), count);
+    }
+}
+
+// :CARD, :MAIN, :PORT and :PORT(n) inside the arguments of COPY, CAT...
+void device_word(Decoder& decoder, Stack& stack, const Keyword& row) {
+    stack.push();
+    std::string& text = decoder.text();
+    text += ':';
+    text += row.name;
+    if (decoder.peek() == opening_parenthesis) {
+        decoder.byte();
+        text += '(';
+        single_expression(decoder);
+        decoder.text() += ')';
+    }
+}
+
+std::array<bool, 256> expression_tokens() {
+    std::array<bool, 256> table{};
+    for (unsigned byte = 0; byte < table.size(); ++byte) {
+        const Keyword* row = find_keyword(0, byte);
+        if (byte == bare_name_token) {
+            table[byte] = true;  // NEXT only where a statement starts
+        } else if (row && (row->flags & flag_device)) {
+            table[byte] = true;
+        } else if (row) {
+            switch (row->kind) {
+                case Kind::function:
+                case Kind::unary:
+                case Kind::binary:
+                case Kind::relational:
+                case Kind::integer:
+                case Kind::real:
+                case Kind::digit:
+                case Kind::letter:
+                case Kind::name_digit:
+                case Kind::string_mark:
+                case Kind::quote:
+                case Kind::label_reference:
+                case Kind::line_reference:
+                case Kind::complex:
+                case Kind::user_function:
+                case Kind::element:
+                case Kind::whole_array:
+                case Kind::substring:
+                case Kind::external_function:
+                case Kind::prefix_function:
+                    table[byte] = true;
+                    break;
+                default:
+                    break;
+            }
+        }
+    }
+    return table;
+}
+
+// Made once from the keyword rows, which need no run-time initialisation.
+const std::array<bool, 256> expression_table = expression_tokens();
+
+}  // namespace
+
+bool starts_variable(unsigned byte) {
+    return byte == string_mark || (byte >= first_name_digit && byte <= last_name_digit) ||
+           (byte >= first_letter && byte <= last_letter);
+}
+
+std::string read_variable_name(Decoder& decoder) {
+    std::string name;
+    append_variable_name(decoder, name);
+    return name;
+}
+
+void append_variable_name(Decoder& decoder, std::string& text) {
+    const bool string = decoder.peek() == string_mark;
+    if (string) {
+        decoder.byte();
+    }
+    char digit = 0;
+    if (decoder.peek() >= first_name_digit && decoder.peek() <= last_name_digit) {
+        digit = static_cast<char>('0' + decoder.byte() - first_name_digit);
+    }
+    if (decoder.peek() < first_letter || decoder.peek() > last_letter) {
+        decoder.fail();  // a variable without its letter
+        return;
+    }
+    text += static_cast<char>(decoder.byte());
+    if (digit) {
+        text += digit;
+    }
+    if (string) {
+        text += '$';
+    }
+}
+
+void variable_name(Decoder& decoder) {
+    append_variable_name(decoder, decoder.text());
+}
+
+void bare_name(Decoder& decoder) {
+    std::string& text = decoder.text();
+    const std::size_t start = text.size();
+    while (decoder.peek() < 0x80) {
+        text += static_cast<char>(decoder.byte());
+    }
+    if (text.size() == start) {
+        decoder.fail();
+    }
+}
+
+bool is_expression_token(unsigned byte) {
+    return byte < expression_table.size() && expression_table[byte];
+}
+
+void expression_token(Decoder& decoder, Stack& stack) {
+    const unsigned token = decoder.peek();
+    std::string& text = decoder.text();
+    if (starts_variable(token)) {
+        stack.push(ItemKind::variable);
+        variable_name(decoder);
+        return;
+    }
+    decoder.byte();
+    if (token == bare_name_token) {
+        stack.push();
+        bare_name(decoder);
+        return;
+    }
+    const Keyword* row = find_keyword(0, token);
+    if (!row) {
+        decoder.fail();
+        return;
+    }
+    if (row->flags & flag_device) {
+        device_word(decoder, stack, *row);
+        return;
+    }
+    switch (row->kind) {
+        case Kind::digit:
+            stack.push();
+            text += row->name;
+            return;
+        case Kind::integer:
+            stack.push();
+            append_integer(text, decoder.digits(static_cast<std::size_t>(row->args)));
+            return;
+        case Kind::real: {
+            const std::string mantissa = decoder.digits(static_cast<std::size_t>(row->args));
+            const std::string exponent = decoder.digits(3);
+            // Three decimal digits: 500 and above stand for -500 to -1.
+            const int value = exponent[0] * 100 + exponent[1] * 10 + exponent[2];
+            stack.push();
+            append_real(text, mantissa, value < 500 ? value : value - 1000);
+            return;
+        }
+        case Kind::quote:
+            stack.push();
+            quoted(decoder, token);
+            return;
+        case Kind::label_reference:
+            label_reference(decoder, stack);
+            return;
+        case Kind::line_reference:
+            decoder.skip(5);  // where the line was found when it last ran
+            stack.push();
+            append_integer(text, decoder.digits(4));
+            return;
+        case Kind::function:
+            call(decoder, stack, row->name, static_cast<std::size_t>(row->args));
+            return;
+        case Kind::unary:
+        case Kind::binary:
+        case Kind::relational:
+            for (const OperatorForm& form : operator_forms) {
+                if (form.token == token) {
+                    operate(decoder, stack, form);
+                    return;
+                }
+            }
+            decoder.fail();
+            return;
+        case Kind::complex:
+            if (holds(decoder, stack, 2)) {
+                stack.merge(2, "(", ")");
+            }
+            return;
+        case Kind::user_function: {
+            const std::string name = "FN" + read_variable_name(decoder);
+            const std::size_t count = decoder.nibble();
+            call(decoder, stack, name, count == assignment_target ? 0 : count);
+            return;
+        }
+        case Kind::element: {
+            const std::string name = read_variable_name(decoder);
+            const std::size_t count = decoder.nibble();
+            if (holds(decoder, stack, count)) {
+                stack.merge(count, name + "(", ")", ItemKind::element);
+            }
+            return;
+        }
+        case Kind::whole_array: {
+            stack.push();
+            variable_name(decoder);
+            const std::size_t dimensions = decoder.nibble();
+            text += '(';
+            text.append(dimensions > 1 ? dimensions - 1 : 0, ',');
+            text += ')';
+            return;
+        }
+        case Kind::substring: {
+            const std::size_t count = decoder.nibble();
+            if (count != 1 && count != 2) {
+                decoder.fail();
+                return;
+            }
+            if (holds(decoder, stack, count + 1)) {
+                // The string, then its indexes: A$[2,3].
+                const std::size_t first = stack.size() - count - 1;
+                text += ']';
+                if (count == 2) {
+                    text.insert(stack.item(first + 2).start, 1, ',');
+                }
+                text.insert(stack.item(first + 1).start, 1, '[');
+                stack.join(count + 1, ItemKind::atom, {});
+            }
+            return;
+        }
+        case Kind::external_function:
+            external_function(decoder, stack);
+            return;
+        case Kind::prefix_function:
+            prefix_function(decoder, stack);
+            return;
+        default:
+            decoder.fail();
+            return;
+    }
+}
+
+void expression(Decoder& decoder, Stack& stack) {
+    while (!decoder.failed() && is_expression_token(decoder.peek())) {
+        expression_token(decoder, stack);
+    }
+}
+
+void single_expression(Decoder& decoder) {
+    Stack stack(decoder);
+    expression(decoder, stack);
+    if (stack.size() != 1) {
+        decoder.fail();
+    }
+}
+
+}  // namespace velkord::basic

@@ -1,0 +1,191 @@
+#include "basic/program.h"
+
+#include <algorithm>
+#include <string>
+
+#include "basic/decoder.h"
+#include "lif/lif_header.h"
+
+namespace velkord::basic {
+namespace {
+
+constexpr std::uint16_t basic_type = 0xE214, secure_type = 0xE215;
+constexpr std::uint16_t private_type = 0xE216, private_secure_type = 0xE217;
+
+// Two 5-nibble fields the lister has no use for, then an end-of-line
+// token, so that the first line follows one like every other.
+constexpr std::size_t header_nibbles = 12;
+constexpr unsigned end_of_line = 0xF0, next_statement = 0xF4;
+constexpr unsigned else_token = 0xF5;  // a statement of its own
+// A line number is 4 BCD digits, least significant first.
+constexpr std::size_t line_number_nibbles = 4;
+// A statement's length is one byte, counted from its own first nibble up
+// to the terminator, which takes 2 more.
+constexpr std::size_t length_nibbles = 2;
+constexpr std::size_t longest_statement = 0xFF;
+// A line is held until it is whole, so that a damaged one never shows in
+// part. To keep that memory small, a line that lists to more than this is
+// taken as damage: an HP-71B's own lines are far shorter.
+constexpr std::size_t longest_line = 64 * 1024;
+
+// The program's nibbles in stream order: of each byte the low nibble
+// first. Never more than the nibble count, never beyond the file.
+class ProgramNibbles {
+public:
+    ProgramNibbles(InputFile& file, std::uint32_t count)
+        : file_(file), left_(count), unread_(payload_bytes(count)) {}
+
+    std::uint64_t left() const { return left_; }
+    // Why a take failed: the file ended or could not be read; else the
+    // program itself runs past its count.
+    CopyEnd trouble() const { return trouble_; }
+
+    // The next `count` nibbles, one a byte; false when the program or the
+    // file has fewer.
+    bool take(unsigned char* nibbles, std::size_t count) {
+        if (count > left_) {
+            return false;
+        }
+        left_ -= count;
+        std::size_t i = 0;
+        if (high_ && count > 0) {
+            nibbles[i++] = bytes_[begin_++] >> 4;
+            high_ = false;
+        }
+        while (count - i >= 2) {
+            if (begin_ == end_ && !refill()) {
+                return false;
+            }
+            // Whole bytes, as many as are here.
+            const std::size_t pairs = std::min((count - i) / 2, end_ - begin_);
+            for (const unsigned char* byte = bytes_ + begin_; byte < bytes_ + begin_ + pairs;
+                 ++byte) {
+                nibbles[i++] = *byte & 0x0F;
+                nibbles[i++] = *byte >> 4;
+            }
+            begin_ += pairs;
+        }
+        if (i < count) {
+            if (begin_ == end_ && !refill()) {
+                return false;
+            }
+            nibbles[i] = bytes_[begin_] & 0x0F;
+            high_ = true;
+        }
+        return true;
+    }
+
+private:
+    bool refill() {
+        const std::size_t wanted =
+            unread_ < sizeof bytes_ ? static_cast<std::size_t>(unread_) : sizeof bytes_;
+        const std::size_t got = file_.read(bytes_, wanted);
+        unread_ -= got;
+        begin_ = 0;
+        end_ = got;
+        if (got == 0) {
+            trouble_ = file_.failed() ? CopyEnd::read_failed : CopyEnd::input_short;
+        }
+        return got > 0;
+    }
+
+    InputFile& file_;
+    std::uint64_t left_;    // nibbles
+    std::uint64_t unread_;  // bytes
+    unsigned char bytes_[16384];
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    bool high_ = false;  // the next nibble is the high one of bytes_[begin_]
+    CopyEnd trouble_ = CopyEnd::complete;
+};
+
+// " @ " parts statements, a space where one leads into the next.
+const char* joiner(Joining previous, bool else_follows) {
+    const bool space = previous == Joining::then_follows || previous == Joining::label ||
+                       previous == Joining::bare_else || else_follows;
+    return space ? " " : " @ ";
+}
+
+// Lists the line that starts at the program's next nibble into
+// `workspace.text`; false when it cannot be listed.
+bool list_line(ProgramNibbles& program, Workspace& workspace) {
+    unsigned char field[longest_statement];
+    if (!program.take(field, line_number_nibbles)) {
+        return false;
+    }
+    std::string& line = workspace.text;
+    line.clear();
+    for (std::size_t i = line_number_nibbles; i-- > 0;) {
+        if (field[i] > 9) {
+            return false;
+        }
+        if (field[i] != 0 || !line.empty() || i == 0) {
+            line += static_cast<char>('0' + field[i]);
+        }
+    }
+    line += ' ';
+    Joining previous = Joining::plain;
+    for (bool first = true;; first = false) {
+        if (!program.take(field, length_nibbles)) {
+            return false;
+        }
+        const std::size_t length = field[0] | field[1] << 4;
+        // The body, then the terminator.
+        if (length < length_nibbles || !program.take(field, length)) {
+            return false;
+        }
+        const std::size_t body = length - length_nibbles;
+        if (!first) {
+            const bool else_follows = body >= 2 && (field[0] | field[1] << 4) == else_token;
+            line += joiner(previous, else_follows);
+        }
+        if (!list_statement(field, body, workspace, previous)) {
+            return false;
+        }
+        const unsigned terminator = field[body] | field[body + 1] << 4;
+        if (terminator == end_of_line) {
+            while (line.back() == ' ') {
+                line.pop_back();  // after the number at least a digit stays
+            }
+            return true;
+        }
+        if (terminator != next_statement || line.size() > longest_line) {
+            return false;
+        }
+    }
+}
+
+}  // namespace
+
+bool is_listable_program(std::uint16_t file_type) {
+    return file_type == basic_type || file_type == secure_type;
+}
+
+bool is_private_program(std::uint16_t file_type) {
+    return file_type == private_type || file_type == private_secure_type;
+}
+
+CopyEnd list_program(InputFile& program, std::uint32_t nibble_count, BlockWriter& lines) {
+    ProgramNibbles nibbles(program, nibble_count);
+    const auto damaged = [&nibbles] {
+        return nibbles.trouble() == CopyEnd::complete ? CopyEnd::input_short
+                                                      : nibbles.trouble();
+    };
+    unsigned char header[header_nibbles];
+    if (!nibbles.take(header, header_nibbles) ||
+        (header[10] | header[11] << 4) != end_of_line) {
+        return damaged();
+    }
+    Workspace workspace;
+    std::string& line = workspace.text;
+    while (nibbles.left() > 0) {
+        if (!list_line(nibbles, workspace)) {
+            return damaged();
+        }
+        line += '\n';
+        lines.put(reinterpret_cast<const unsigned char*>(line.data()), line.size());
+    }
+    return CopyEnd::complete;
+}
+
+}  // namespace velkord::basic
