@@ -9,17 +9,6 @@
 namespace velkord {
 namespace {
 
-struct Case {
-    const char* tokens;
-    const char* listed;
-};
-
-void expect_listings(const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        EXPECT_EQ(list_statement(c.tokens), c.listed) << c.tokens;
-    }
-}
-
 TEST(BasicExpressions, IntegersWithoutLeadingZeros) {
     expect_listings({
         {"58 F1 31", "X=1"},

@@ -9,17 +9,6 @@
 namespace velkord {
 namespace {
 
-struct Case {
-    const char* tokens;
-    const char* listed;
-};
-
-void expect_listings(const std::vector<Case>& cases) {
-    for (const Case& c : cases) {
-        EXPECT_EQ(list_statement(c.tokens), c.listed) << c.tokens;
-    }
-}
-
 // A list of expressions has no separator between them: the commas come
 // from the listing.
 TEST(BasicStatements, ArgumentsSeparatorsAndKeywords) {

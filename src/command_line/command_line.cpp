@@ -1,6 +1,7 @@
 #include "command_line/command_line.h"
 
 #include "files/output_file.h"
+#include "lif/lif_header.h"
 #include "platform/platform.h"
 #include "reading/copy_lif_files.h"
 #include "volume/named_input.h"
@@ -14,8 +15,6 @@
 
 namespace velkord {
 namespace {
-
-char ascii_upper(char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; }
 
 // `/t`, `/text` and `/?` are options; `/home/me/x.LEX` is a file, which a
 // user must be able to name on every system.

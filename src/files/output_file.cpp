@@ -91,43 +91,51 @@ bool names_standard_output(const std::string& name) {
     return platform::named_descriptor(platform::to_path(name)) == 1;
 }
 
-bool commit_output(OutputFile& output) {
+namespace {
+
+// Only now, complete, does a new file get its final permissions. The last
+// buffered bytes reach the file only at the close, where a full disk may
+// show for the first time.
+bool close_output(OutputFile& output) {
     if (!output.temporary.empty()) {
-        // Only now, complete, does the new file get its final permissions.
         platform::adopt_attributes(output.file.get(), output.target);
     }
-    // The last buffered bytes reach the file only at the close, where a full
-    // disk may show for the first time.
-    if (std::fclose(output.file.release()) != 0) {
+    return std::fclose(output.file.release()) == 0;
+}
+
+// The new file is no longer the run's to remove.
+void keep_temporary(OutputFile& output) {
+    platform::remove_on_interrupt(nullptr);
+    output.temporary.clear();
+}
+
+}  // namespace
+
+bool commit_output(OutputFile& output) {
+    if (!close_output(output)) {
         return false;
     }
     if (output.temporary.empty()) {
         return true;
     }
-    if (!platform::replace_file(output.temporary, output.target)) {
-        if (output.replacing &&
-            platform::file_info(output.target).kind == FileKind::missing) {
-            // The system took the old file away and then failed to put the
-            // new one in its place (a replacement on Windows can): the new
-            // file is all there is now, so it stays where it is.
-            platform::remove_on_interrupt(nullptr);
-            output.temporary.clear();
-        }
-        return false;
+    if (platform::replace_file(output.temporary, output.target)) {
+        keep_temporary(output);
+        return true;
     }
-    platform::remove_on_interrupt(nullptr);
-    output.temporary.clear();
-    return true;
+    if (output.replacing && platform::file_info(output.target).kind == FileKind::missing) {
+        // The system took the old file away and then failed to put the new
+        // one in its place (a replacement on Windows can): the new file is
+        // all there is now, so it stays where it is.
+        keep_temporary(output);
+    }
+    return false;
 }
 
 bool commit_new_output(OutputFile& output) {
-    platform::adopt_attributes(output.file.get(), output.target);
-    if (std::fclose(output.file.release()) != 0 ||
-        !platform::place_new_file(output.temporary, output.target)) {
+    if (!close_output(output) || !platform::place_new_file(output.temporary, output.target)) {
         return false;
     }
-    platform::remove_on_interrupt(nullptr);
-    output.temporary.clear();
+    keep_temporary(output);
     return true;
 }
 

@@ -83,8 +83,7 @@ LifName lif_name_of(const std::string& own_name) {
         if (c == '.') {
             break;
         }
-        const bool lower = c >= 'a' && c <= 'z';
-        name[i] = static_cast<unsigned char>(lower ? c - 'a' + 'A' : c);
+        name[i] = static_cast<unsigned char>(ascii_upper(c));
     }
     return name;
 }
@@ -139,12 +138,10 @@ std::string lif_name_text(const LifName& name) {
 }
 
 bool same_lif_name(const LifName& first, const LifName& second) {
-    const auto upper = [](unsigned char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; };
     const std::string a = lif_name_text(first);
     const std::string b = lif_name_text(second);
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
-               return upper(static_cast<unsigned char>(x)) == upper(static_cast<unsigned char>(y));
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return ascii_upper(x) == ascii_upper(y);
            });
 }
 

@@ -78,6 +78,12 @@ LifName lif_name_of(const std::string& own_name);
 // 65536, its implementation code is 0x8001 and its last byte is zero.
 bool is_plausible_lif_header(const LifHeader& header);
 
+// Letters a-z in upper case, every other byte as it is: the case rule of
+// LIF names, and of every comparison without regard to case.
+constexpr char ascii_upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 // The name field as text, without its trailing spaces.
 std::string lif_name_text(const LifName& name);
 

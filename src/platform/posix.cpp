@@ -79,6 +79,20 @@ std::optional<int> descriptor_of_spelling(const fs::path& path) {
     return error ? std::nullopt : descriptor_in(folder / absolute.filename());
 }
 
+// Where the symbolic link `path` leads; nothing when it is no link (or it
+// cannot be read).
+std::optional<fs::path> next_link(const fs::path& path) {
+    std::error_code error;
+    if (!fs::is_symlink(path, error)) {
+        return std::nullopt;
+    }
+    const fs::path next = fs::read_symlink(path, error);
+    if (error) {
+        return std::nullopt;
+    }
+    return next.is_absolute() ? next : path.parent_path() / next;
+}
+
 mode_t current_umask() {
     const mode_t mask = umask(0);
     umask(mask);
@@ -151,15 +165,11 @@ fs::path link_target(const fs::path& link) {
     // A chain longer than the system itself follows is left as it is;
     // looking at it then fails.
     for (int hop = 0; hop < 40; ++hop) {
-        std::error_code error;
-        if (!fs::is_symlink(path, error)) {
+        const std::optional<fs::path> next = next_link(path);
+        if (!next) {
             break;
         }
-        const fs::path next = fs::read_symlink(path, error);
-        if (error) {
-            break;
-        }
-        path = next.is_absolute() ? next : path.parent_path() / next;
+        path = *next;
     }
     return path;
 }
@@ -173,15 +183,11 @@ std::optional<int> named_descriptor(const fs::path& path) {
         if (const std::optional<int> descriptor = descriptor_of_spelling(at)) {
             return descriptor;
         }
-        std::error_code error;
-        if (!fs::is_symlink(at, error)) {
+        const std::optional<fs::path> next = next_link(at);
+        if (!next) {
             break;
         }
-        const fs::path next = fs::read_symlink(at, error);
-        if (error) {
-            break;
-        }
-        at = next.is_absolute() ? next : at.parent_path() / next;
+        at = *next;
     }
     return std::nullopt;
 }

@@ -26,18 +26,15 @@ struct CopyJob {
     std::string output;
 };
 
-char ascii_upper(char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; }
-
-std::string ascii_upper(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](char c) { return ascii_upper(c); });
+std::string upper_case(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), ascii_upper);
     return text;
 }
 
 // CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9: whatever follows them, Windows
 // takes such a name for the device.
 bool is_windows_device(const std::string& name) {
-    const std::string stem = ascii_upper(name.substr(0, name.find_first_of(". ")));
+    const std::string stem = upper_case(name.substr(0, name.find_first_of(". ")));
     for (const char* device : {"CON", "PRN", "AUX", "NUL"}) {
         if (stem == device) {
             return true;
@@ -117,7 +114,7 @@ Report plan_into_folder(const std::string& input_name, const std::string& folder
 Report check_outputs(const std::vector<CopyJob>& jobs) {
     std::map<std::string, const CopyJob*> taken;
     for (const CopyJob& job : jobs) {
-        const auto [place, added] = taken.emplace(ascii_upper(job.output), &job);
+        const auto [place, added] = taken.emplace(upper_case(job.output), &job);
         if (!added) {
             return failure("Error: " + printable_name(lif_name_text(place->second->entry.name)) +
                            " and " + printable_name(lif_name_text(job.entry.name)) +

@@ -44,8 +44,7 @@ Report add_text_in_one_reading(InputFile& input, const std::string& input_name,
     records.put(first.data(), first.size());
     const TextStatus status = convert_text_input(input, records);
     if (status != TextStatus::converted) {
-        return status == TextStatus::too_large ? report_too_large(input_name)
-                                               : report_read_error(input_name);
+        return report_text_failure(status, input_name);
     }
     data.bytes = records.count() - lif_header_size;
     const LifHeaderBytes header = encode_lif_header(lif_data_header(destination_name, data));

@@ -7,9 +7,11 @@
 namespace velkord {
 namespace {
 
-Report report_text_failure(TextStatus status, const std::string& input_name) {
-    return status == TextStatus::too_large ? report_too_large(input_name)
-                                           : report_read_error(input_name);
+// True when a regular file holds more than the size it had when opened: a
+// file being written meanwhile, or one under /proc that says it is empty.
+bool input_grew(InputFile& input) {
+    unsigned char next;
+    return input.size() && input.look(&next, 1) > 0;
 }
 
 CopyEnd copy_end_of(TextStatus status) {
@@ -51,9 +53,9 @@ Report measure_text(InputFile& input, const std::string& input_name, LifData& da
 
 }  // namespace
 
-bool input_grew(InputFile& input) {
-    unsigned char next;
-    return input.size() && input.look(&next, 1) > 0;
+Report report_text_failure(TextStatus status, const std::string& input_name) {
+    return status == TextStatus::too_large ? report_too_large(input_name)
+                                           : report_read_error(input_name);
 }
 
 Report measure_lif_data(InputFile& input, const std::string& input_name, char type_letter,

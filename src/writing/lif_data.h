@@ -14,6 +14,7 @@
 #include "files/input_file.h"
 #include "lif/lif_header.h"
 #include "report/report.h"
+#include "writing/text_records.h"
 
 namespace velkord {
 
@@ -47,9 +48,8 @@ LifHeader lif_data_header(const std::string& name, const LifData& data);
 // when measured ends the writing with `input_changed`.
 CopyEnd write_lif_data(InputFile& input, LifData& data, BlockWriter& out);
 
-// True when a regular file holds more than the size it had when opened: a
-// file being written meanwhile, or one under /proc that says it is empty.
-bool input_grew(InputFile& input);
+// "too large" or "read error" for a TEXT conversion that failed.
+Report report_text_failure(TextStatus status, const std::string& input_name);
 
 }  // namespace velkord
 

@@ -61,9 +61,8 @@ Report new_volume(const std::string& name) {
     out.put(label.data(), label.size());
     out.put_repeated(0x00, 2 * sector_size - label.size());  // the rest of it, and sector 1
     out.put_repeated(0xFF, directory_sectors * sector_size);
-    for (std::uint64_t sector = directory_start + directory_sectors; sector < sectors; ++sector) {
-        out.put_repeated(0x00, sector_size);
-    }
+    out.put_repeated(0x00, static_cast<std::size_t>(
+                               (sectors - directory_start - directory_sectors) * sector_size));
     if (!out.flush()) {
         return report_write_error(name);
     }

@@ -5,6 +5,8 @@
 #ifndef VELKORD_TESTS_SUPPORT_BASIC_PROGRAM_H
 #define VELKORD_TESTS_SUPPORT_BASIC_PROGRAM_H
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -127,6 +129,18 @@ inline std::string list_statement(const std::string& notation) {
         return "(damaged)";
     }
     return listing.text.substr(3, listing.text.size() - 4);
+}
+
+// A table of statements and their listings.
+struct StatementCase {
+    const char* tokens;
+    const char* listed;
+};
+
+inline void expect_listings(const std::vector<StatementCase>& cases) {
+    for (const StatementCase& c : cases) {
+        EXPECT_EQ(list_statement(c.tokens), c.listed) << c.tokens;
+    }
 }
 
 }  // namespace velkord
