@@ -9,7 +9,7 @@
 #include <string>
 
 #include "lif/lif_header.h"
-#include "reading/show_header.h"
+#include "operations/show_header.h"
 #include "report/printable_name.h"
 
 using namespace velkord;

@@ -6,11 +6,11 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
+#include "cli/command_line.h"
 #include "lif/lif_header.h"
 #include "work_folder.h"
-#include "reading/strip_header.h"
-#include "writing/add_header.h"
 
 using namespace velkord;
 
@@ -21,6 +21,9 @@ std::string read_file(const std::string& name) {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
+bool run(const std::vector<std::string>& arguments) {
+    return !run_command_line(arguments, [](const std::string&) {}).failed;
+}
 
 }  // namespace
 
@@ -31,14 +34,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     const std::string output = (work_folder() / "out.bin").string();
     std::ofstream(input, std::ios::binary | std::ios::trunc) << data;
 
-    const char letter = "LBR"[size % 3];
-    if (add_header(input, lif, letter).failed) {
+    const Format format = size % 3 == 0 ? Format::lex : size % 3 == 1 ? Format::bin : Format::rom;
+    const char* option = size % 3 == 0 ? "/L" : size % 3 == 1 ? "/B" : "/R";
+    if (!run({input, lif, option})) {
         std::abort();
     }
     const std::string made = read_file(lif);
     const std::size_t sectors = sectors_for(size);
     const LifHeaderBytes header =
-        build_lif_header(lif, letter, static_cast<std::uint32_t>(sectors),
+        build_lif_header(lif, format, static_cast<std::uint32_t>(sectors),
                          static_cast<std::uint32_t>(2 * size));
     std::string expected(header.begin(), header.end());
     expected += data;
@@ -46,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     if (made != expected) {
         std::abort();
     }
-    if (strip_header(lif, output).failed || read_file(output) != data) {
+    if (!run({lif, output, "/x"}) || read_file(output) != data) {
         std::abort();
     }
     return 0;

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "reading/text_lines.h"
+#include "text/text_lines.h"
 #include "support/input_holding.h"
 #include "support/text_check.h"
-#include "writing/text_records.h"
+#include "text/text_records.h"
 
 using namespace velkord;
 

@@ -12,8 +12,8 @@
 
 #include "files/input_file.h"
 #include "platform/platform.h"
-#include "reading/show_catalog.h"
-#include "volume/named_input.h"
+#include "operations/show_catalog.h"
+#include "volume/names.h"
 #include "volume/volume_reader.h"
 #include "work_folder.h"
 

@@ -1,4 +1,4 @@
-#include "command_line/command_line.h"
+#include "cli/command_line.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,10 @@ namespace {
 // The settings written as one line, so that a table can compare them.
 std::string settings_text(const CommandSettings& s) {
     std::ostringstream text;
-    text << s.type_letter << (s.help ? " help" : "") << (s.info ? " info" : "")
-         << (s.strip ? " strip" : "");
+    text << "LBRT"[static_cast<int>(s.format)]
+         << (s.asks(Operation::show_usage) ? " help" : "")
+         << (s.asks(Operation::show_headers) ? " info" : "")
+         << (s.asks(Operation::strip_header) ? " strip" : "");
     for (const std::string& name : s.names) {
         text << " [" << name << "]";
     }
@@ -59,7 +61,7 @@ TEST(CommandLine, DecisionOrder) {
         {{"a", "b", "c", "/i"}, O::show_headers},
         {{"a", "b", "c"}, O::too_many_names},
         {{"a", "b", "c", "/x"}, O::too_many_names},
-        {{"a", "/x", "/t"}, O::strip_text},
+        {{"a", "/x", "/t"}, O::list_lines},
         {{"a", "/x", "/i"}, O::show_headers},
         {{"a", "b", "/x", "/b"}, O::strip_header},
         {{"a", "b", "/t"}, O::add_header},

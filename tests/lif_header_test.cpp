@@ -17,7 +17,7 @@ TEST(LifHeader, ThousandByteLexFileGetsTheKnownBytes) {
         0x50, 0x52, 0x4F, 0x47, 0x20, 0x20, 0x20, 0x20, 0x20, 0x20, 0xE2,
         0x08, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x04, 0x00, 0x00,
         0x00, 0x00, 0x00, 0x00, 0x80, 0x01, 0xD0, 0x07, 0x00, 0x00};
-    EXPECT_EQ(build_lif_header("prog.lex", 'L', 4, 2000), expected);
+    EXPECT_EQ(build_lif_header("prog.lex", Format::lex, 4, 2000), expected);
 }
 
 TEST(LifHeader, NameField) {
@@ -63,7 +63,7 @@ TEST(LifHeader, CountsKeepTheirLow24Bits) {
                                  0, 0x80, 0x01, 0x02, 0, 0, 0}},
     };
     for (const auto& c : cases) {
-        const LifHeaderBytes bytes = build_lif_header("x", 'L', c.sectors, c.nibbles);
+        const LifHeaderBytes bytes = build_lif_header("x", Format::lex, c.sectors, c.nibbles);
         EXPECT_EQ(std::vector<unsigned char>(bytes.begin() + 12, bytes.end()),
                   c.bytes_12_to_31) << c.sectors;
     }

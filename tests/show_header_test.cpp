@@ -1,4 +1,4 @@
-#include "reading/show_header.h"
+#include "operations/show_header.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ TEST(ShowHeader, DescribesEveryField) {
         LifHeaderBytes bytes;
         std::string text;
     } cases[] = {
-        {build_lif_header("ab", 'R', 65535, 0xFFFFFF),
+        {build_lif_header("ab", Format::rom, 65535, 0xFFFFFF),
          "File name = AB        \nFile type = E21C\n"
          "File start sector   = 0\nFile len in sectors = 65535\n"
          "Implementation code = 8001\n"
@@ -38,7 +38,7 @@ TEST(ShowHeader, DescribesEveryField) {
 }
 
 TEST(ShowHeader, WarnsOnlyAboutTheTestedBytes) {
-    const LifHeaderBytes good = build_lif_header("prog", 'L', 4, 2000);
+    const LifHeaderBytes good = build_lif_header("prog", Format::lex, 4, 2000);
     const struct {
         std::size_t offset;
         unsigned char value;

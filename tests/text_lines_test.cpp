@@ -1,4 +1,4 @@
-#include "reading/text_lines.h"
+#include "text/text_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 
 #include "support/input_holding.h"
-#include "writing/text_records.h"
+#include "text/text_records.h"
 
 namespace velkord {
 namespace {

@@ -1,4 +1,4 @@
-#include "writing/text_records.h"
+#include "text/text_records.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "lif/lif_date.h"
-#include "reading/copy_lif_files.h"
-#include "volume/named_input.h"
+#include "operations/copy_files.h"
+#include "volume/names.h"
 #include "volume/volume_reader.h"
 
 namespace velkord {

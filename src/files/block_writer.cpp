@@ -68,6 +68,9 @@ bool BlockWriter::flush() {
             memory_->insert(memory_->end(), block_.data(), block_.data() + used_);
         } else if (file_) {
             failed_ = !write_bytes(file_, block_.data(), used_);
+            if (failed_) {
+                error_ = platform::last_error();
+            }
         }
     }
     used_ = 0;

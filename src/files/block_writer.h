@@ -10,6 +10,7 @@
 
 #include "files/file.h"
 #include "files/input_file.h"
+#include "platform/platform.h"
 
 namespace velkord {
 
@@ -50,6 +51,8 @@ public:
 
     // The bytes put so far.
     std::uint64_t count() const { return count_; }
+    // Why the first failed write failed.
+    platform::SystemError error() const { return error_; }
 
 private:
     std::FILE* file_;
@@ -58,6 +61,7 @@ private:
     std::size_t used_ = 0;
     std::uint64_t count_ = 0;
     bool failed_ = false;
+    platform::SystemError error_;
 };
 
 }  // namespace velkord

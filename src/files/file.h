@@ -29,8 +29,10 @@ bool write_bytes(std::FILE* output, const unsigned char* data, std::size_t size)
 
 // How a copy ended: an input that ends before the count is `input_short`,
 // one that fails to be read is `read_failed`, one that holds other than the
-// bytes measured when it was opened is `input_changed`.
-enum class CopyEnd { complete, input_short, read_failed, input_changed, write_failed };
+// bytes measured when it was opened is `input_changed`. A copy that gives up
+// for a reason of its own (a text too large, say), which it reports itself,
+// is `stopped`.
+enum class CopyEnd { complete, input_short, read_failed, input_changed, write_failed, stopped };
 
 }  // namespace velkord
 

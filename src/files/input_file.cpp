@@ -30,6 +30,9 @@ std::size_t InputFile::read_file(unsigned char* data, std::size_t size) {
     const std::size_t got = wanted == 0 ? 0 : std::fread(data, 1, wanted, file_.get());
     unread_ -= got;
     failed_ = std::ferror(file_.get()) != 0;
+    if (failed_) {
+        error_ = platform::last_error();
+    }
     return got;
 }
 

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "files/file.h"
+#include "platform/platform.h"
 
 namespace velkord {
 
@@ -41,6 +42,8 @@ public:
     // Reads up to `size` bytes; fewer only where the input ends or fails.
     std::size_t read(unsigned char* data, std::size_t size);
     bool failed() const { return failed_; }
+    // Why reading failed.
+    platform::SystemError error() const { return error_; }
     // The bytes read since the start.
     std::uint64_t position() const { return position_; }
 
@@ -70,6 +73,7 @@ private:
     std::size_t ahead_end_ = 0;
     std::uint64_t position_ = 0;
     bool failed_ = false;
+    platform::SystemError error_;
 };
 
 // Opens a whole file to be read; false as a value when it cannot be (a

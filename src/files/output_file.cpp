@@ -10,10 +10,18 @@ namespace {
 namespace fs = std::filesystem;
 using platform::FileKind;
 
+// False, with the system's reason kept, when `done` is false.
+bool noted(OutputFile& output, bool done) {
+    if (!done) {
+        output.cause = platform::last_error();
+    }
+    return done;
+}
+
 // True when the user may write the existing file `path`: the same question
 // that opening it for writing asked when outputs were written in place.
-bool may_write(const fs::path& path) {
-    return File(platform::open_file(path, "ab")) != nullptr;
+bool may_write(const fs::path& path, OutputFile& output) {
+    return noted(output, File(platform::open_file(path, "ab")) != nullptr);
 }
 
 static_assert(sizeof ".velkord-01234567.tmp" - 1 <= platform::temporary_name_room);
@@ -34,6 +42,7 @@ bool create_temporary(const fs::path& target, OutputFile& output) {
         if (output.file) {
             return true;
         }
+        output.cause = platform::last_error();
         platform::remove_on_interrupt(nullptr);
         if (platform::file_info(output.temporary).kind == FileKind::missing) {
             break;  // not a clash of names: the folder refuses new files
@@ -62,7 +71,7 @@ bool begin_output(const std::string& destination_name, OutputFile& output) {
         // Reopening it by name would start a redirected file again at its
         // beginning, and a rename would put a new file in its place.
         output.file = unbuffered(File(platform::open_descriptor(*descriptor)));
-        return output.file != nullptr;
+        return noted(output, output.file != nullptr);
     }
     output.target = platform::link_target(destination);
     switch (platform::file_info(output.target).kind) {
@@ -70,18 +79,19 @@ bool begin_output(const std::string& destination_name, OutputFile& output) {
             return create_temporary(output.target, output);
         case FileKind::regular:
             output.replacing = true;
-            return may_write(output.target) && create_temporary(output.target, output);
+            return may_write(output.target, output) && create_temporary(output.target, output);
         case FileKind::device:
         case FileKind::other:
             // A device or a pipe cannot be replaced: it is written as it is.
             output.file = unbuffered(File(platform::open_file(destination, "wb")));
-            return output.file != nullptr;
+            return noted(output, output.file != nullptr);
         case FileKind::directory:
         case FileKind::unknown:
             break;
     }
     return false;
 }
+
 
 bool output_rewritable(const OutputFile& output) {
     return !output.temporary.empty();
@@ -93,16 +103,6 @@ bool names_standard_output(const std::string& name) {
 
 namespace {
 
-// Only now, complete, does a new file get its final permissions. The last
-// buffered bytes reach the file only at the close, where a full disk may
-// show for the first time.
-bool close_output(OutputFile& output) {
-    if (!output.temporary.empty()) {
-        platform::adopt_attributes(output.file.get(), output.target);
-    }
-    return std::fclose(output.file.release()) == 0;
-}
-
 // The new file is no longer the run's to remove.
 void keep_temporary(OutputFile& output) {
     platform::remove_on_interrupt(nullptr);
@@ -111,10 +111,17 @@ void keep_temporary(OutputFile& output) {
 
 }  // namespace
 
-bool commit_output(OutputFile& output) {
-    if (!close_output(output)) {
-        return false;
+// Only now, complete, does a new file get its final permissions. The last
+// buffered bytes reach the file only at the close, where a full disk may
+// show for the first time.
+bool close_output(OutputFile& output) {
+    if (!output.temporary.empty()) {
+        platform::adopt_attributes(output.file.get(), output.target);
     }
+    return noted(output, std::fclose(output.file.release()) == 0);
+}
+
+bool place_output(OutputFile& output) {
     if (output.temporary.empty()) {
         return true;
     }
@@ -122,6 +129,7 @@ bool commit_output(OutputFile& output) {
         keep_temporary(output);
         return true;
     }
+    output.cause = platform::last_error();
     if (output.replacing && platform::file_info(output.target).kind == FileKind::missing) {
         // The system took the old file away and then failed to put the new
         // one in its place (a replacement on Windows can): the new file is
@@ -131,38 +139,53 @@ bool commit_output(OutputFile& output) {
     return false;
 }
 
-bool commit_new_output(OutputFile& output) {
-    if (!close_output(output) || !platform::place_new_file(output.temporary, output.target)) {
+bool place_new_output(OutputFile& output) {
+    if (!noted(output, platform::place_new_file(output.temporary, output.target))) {
         return false;
     }
     keep_temporary(output);
     return true;
 }
 
-Report finish_output(OutputFile& output, CopyEnd end,
-                     const std::string& input_name,
-                     const std::string& output_name) {
+bool OutputStream::rewrite_start(const unsigned char* data, std::size_t size) {
+    std::FILE* file = file_.file.get();
+    return rewritable() && blocks_.flush() && std::fseek(file, 0, SEEK_SET) == 0 &&
+           write_bytes(file, data, size);
+}
+
+OutputResult write_output(const std::string& name, const OutputOptions& options,
+                          const Producer& produce) {
+    OutputFile output;
+    if (!begin_output(name, output)) {
+        return {OutputEnd::not_created, CopyEnd::complete, output.cause};
+    }
+    BlockWriter blocks(output.file.get(), nullptr, options.expected_size);
+    OutputStream stream(output, blocks);
+    CopyEnd end = produce(stream);
+    if (!blocks.flush()) {
+        end = CopyEnd::write_failed;
+    }
+    const bool salvaged = end == CopyEnd::input_short && options.salvage;
     switch (end) {
         case CopyEnd::complete:
             break;
         case CopyEnd::input_short:
+            if (salvaged) {
+                break;
+            }
+            [[fallthrough]];
         case CopyEnd::read_failed:
         case CopyEnd::input_changed:
-            return report_read_error(input_name);
+            return {OutputEnd::input_failed, end, {}};
         case CopyEnd::write_failed:
-            return report_write_error(output_name);
+            return {OutputEnd::write_failed, end, blocks.error()};
+        case CopyEnd::stopped:
+            return {OutputEnd::stopped, end, {}};
     }
-    return commit_output(output) ? Report{} : report_write_error(output_name);
-}
-
-Report finish_salvaged_output(OutputFile& output, CopyEnd end,
-                              const std::string& input_name,
-                              const std::string& output_name) {
-    if (end != CopyEnd::input_short) {
-        return finish_output(output, end, input_name, output_name);
+    if (!close_output(output) || !place_output(output)) {
+        return {OutputEnd::write_failed, CopyEnd::write_failed, output.cause};
     }
-    const Report kept = finish_output(output, CopyEnd::complete, input_name, output_name);
-    return kept.failed ? kept : report_read_error(input_name);
+    return {salvaged ? OutputEnd::salvaged : OutputEnd::written, end, {}};
 }
 
 }  // namespace velkord

@@ -4,14 +4,20 @@
 // stays as it was; on a failure, or when the run is interrupted, the new file
 // is removed again. A destination that cannot be replaced (a device, a pipe,
 // an open descriptor named as /dev/stdout) is written directly instead.
+//
+// Nothing here speaks to the user: every step says how it went, with the
+// system's reason for a failure, and the operation makes the message.
 #ifndef VELKORD_FILES_OUTPUT_FILE_H
 #define VELKORD_FILES_OUTPUT_FILE_H
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 
+#include "files/block_writer.h"
 #include "files/file.h"
-#include "report/report.h"
+#include "platform/platform.h"
 
 namespace velkord {
 
@@ -20,6 +26,7 @@ struct OutputFile {
     std::filesystem::path temporary;  // empty when written directly
     std::filesystem::path target;     // the destination, links followed
     bool replacing = false;           // an existing file is to be replaced
+    platform::SystemError cause;      // why the last step failed
 
     OutputFile() = default;
     // The temporary path is named to the interruption handler, so it must
@@ -44,28 +51,69 @@ bool output_rewritable(const OutputFile& output);
 // that the run's messages must go elsewhere.
 bool names_standard_output(const std::string& name);
 
-// Closes the output and puts it in the destination's place, with the owner,
-// group and permissions of the file it replaces; false when the close or
-// the replacement fails, and then the destination is as it was.
-bool commit_output(OutputFile& output);
+// Closes the output, giving a new file the owner, group and permissions of
+// the file it is to replace; false when the close fails (the last buffered
+// bytes may meet a full disk only then).
+bool close_output(OutputFile& output);
 
-// As commit_output for a destination that did not exist when it was
-// begun: false, and nothing replaced, when a file has appeared there since.
-bool commit_new_output(OutputFile& output);
+// Puts the closed output in the destination's place; false when that
+// fails, and then the destination is as it was.
+bool place_output(OutputFile& output);
 
-// Commits the output when the copy into it ended complete, and says how it
-// went: nothing, or the read or write error. On any failure an existing
-// destination stays as it was.
-Report finish_output(OutputFile& output, CopyEnd end,
-                     const std::string& input_name,
-                     const std::string& output_name);
+// As place_output for a destination that did not exist when it was begun:
+// false, and nothing replaced, when a file has appeared there since.
+bool place_new_output(OutputFile& output);
 
-// As finish_output, except that an input that ended early (a damaged LIF
-// file) still gives its output: the bytes it holds are what the user can
-// save of it. The read error is reported all the same.
-Report finish_salvaged_output(OutputFile& output, CopyEnd end,
-                              const std::string& input_name,
-                              const std::string& output_name);
+// How writing a whole output ended.
+enum class OutputEnd {
+    written,       // complete, and in the destination's place
+    not_created,   // it could not be begun: nothing was written
+    input_failed,  // the input ended early, failed or changed: nothing replaced
+    salvaged,      // the input ended early, and what it gave is the output
+    write_failed,  // writing, closing or placing it failed: nothing replaced
+    stopped,       // the producer stopped, for a reason it reports itself
+};
+
+struct OutputResult {
+    OutputEnd end = OutputEnd::written;
+    CopyEnd copy = CopyEnd::complete;  // how the producer's copy ended
+    platform::SystemError cause;       // the system's reason, where it gave one
+};
+
+struct OutputOptions {
+    // The bytes to come, where known, so that a small output gets a small block.
+    std::uint64_t expected_size = UINT64_MAX;
+    // An input that ends before its data do still gives its output: the
+    // bytes it holds are what the user can save of a damaged file.
+    bool salvage = false;
+};
+
+// Where a producer puts the output's bytes.
+class OutputStream {
+public:
+    OutputStream(OutputFile& file, BlockWriter& blocks) : file_(file), blocks_(blocks) {}
+
+    BlockWriter& blocks() { return blocks_; }
+    // True when the output's first bytes can be written again (a new file).
+    bool rewritable() const { return output_rewritable(file_); }
+    // Writes `size` bytes over the output's first bytes, once every byte
+    // put so far has been written; false when that fails.
+    bool rewrite_start(const unsigned char* data, std::size_t size);
+
+private:
+    OutputFile& file_;
+    BlockWriter& blocks_;
+};
+
+// Makes the whole output: `produce` puts its bytes, and says how its copy
+// ended (`stopped` when it gave up for a reason of its own).
+using Producer = std::function<CopyEnd(OutputStream& out)>;
+
+// Begins the output `name`, lets `produce` fill it, and puts it in place
+// when the copy ended complete (or, with `salvage`, short). On any failure
+// an existing destination stays as it was.
+OutputResult write_output(const std::string& name, const OutputOptions& options,
+                          const Producer& produce);
 
 }  // namespace velkord
 

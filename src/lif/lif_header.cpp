@@ -95,38 +95,10 @@ bool is_plausible_lif_header(const LifHeader& header) {
 }
 
 std::uint64_t lif_data_bytes(const LifHeader& header) {
-    if ((header.file_type & 0xFF00) == 0xE200) {
+    if (counts_nibbles(header.file_type)) {
         return payload_bytes(header.nibble_count);
     }
     return std::uint64_t{header.sector_count} * sector_size;
-}
-
-const char* lif_type_name(std::uint16_t file_type) {
-    switch (file_type) {
-        case lif_type_text:
-            return "TEXT";
-        case 0xE0D0:
-            return "SDATA";
-        case 0xE0F0:
-            return "DATA";
-        case lif_type_bin:
-            return "BIN";
-        case lif_type_lex:
-            return "LEX";
-        case 0xE20C:
-            return "KEY";
-        case 0xE214:  // a program; then secure, private, and both
-        case 0xE215:
-        case 0xE216:
-        case 0xE217:
-            return "BASIC";
-        case 0xE218:
-            return "FORTH";
-        case lif_type_rom:
-            return "ROM";
-        default:
-            return nullptr;
-    }
 }
 
 std::string lif_name_text(const LifName& name) {
@@ -160,25 +132,12 @@ bool is_hp71_name(const LifName& name) {
     return true;
 }
 
-std::uint16_t lif_file_type(char type_letter) {
-    switch (type_letter) {
-        case 'B':
-            return lif_type_bin;
-        case 'R':
-            return lif_type_rom;
-        case 'T':
-            return lif_type_text;
-        default:
-            return lif_type_lex;
-    }
-}
-
 LifHeaderBytes build_lif_header(const std::string& destination_name,
-                                char type_letter, std::uint32_t sector_count,
+                                Format format, std::uint32_t sector_count,
                                 std::uint32_t nibble_count) {
     LifHeader header;
     header.name = lif_name_field(destination_name);
-    header.file_type = lif_file_type(type_letter);
+    header.file_type = lif_file_type(format);
     header.sector_count = sector_count & low_24_bits;
     header.implementation_code = lif_implementation_code;
     header.nibble_count = nibble_count;

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "lif/file_types.h"
 #include "lif/lif_date.h"
 
 namespace velkord {
@@ -20,15 +21,6 @@ constexpr std::size_t sector_size = 256;
 
 // Every header this tool writes carries this implementation code.
 constexpr std::uint16_t lif_implementation_code = 0x8001;
-
-constexpr std::uint16_t lif_type_lex = 0xE208;
-constexpr std::uint16_t lif_type_bin = 0xE204;
-constexpr std::uint16_t lif_type_rom = 0xE21C;
-constexpr std::uint16_t lif_type_text = 0x0001;
-// A purged file on a volume; its sectors stay where they are.
-constexpr std::uint16_t lif_type_purged = 0x0000;
-// The first entry of this type ends a volume's directory.
-constexpr std::uint16_t lif_type_end = 0xFFFF;
 
 // The nibble count is 24 bits wide, so raw data stop one byte short of 2^23.
 constexpr std::uint32_t max_raw_data_bytes = (std::uint32_t{1} << 23) - 1;
@@ -59,10 +51,10 @@ struct LifHeader {
 LifHeaderBytes encode_lif_header(const LifHeader& header);
 LifHeader parse_lif_header(const LifHeaderBytes& bytes);
 
-// The header of a new LIF file named `destination_name` (as typed) with the
-// given type letter (L, B, R or T) and counts, of which the low 24 bits are kept.
+// The header of a new LIF file named `destination_name` (as typed) in the
+// given format, with counts of which the low 24 bits are kept.
 LifHeaderBytes build_lif_header(const std::string& destination_name,
-                                char type_letter, std::uint32_t sector_count,
+                                Format format, std::uint32_t sector_count,
                                 std::uint32_t nibble_count);
 
 // At most 10 characters of the name after its last '/', '\' or ':', up to
@@ -92,10 +84,6 @@ std::string lif_name_text(const LifName& name);
 // every other type, whose bytes 28-31 mean something else or nothing.
 std::uint64_t lif_data_bytes(const LifHeader& header);
 
-// "BASIC", "LEX", "TEXT"... for the types the HP-71B knows by name; null for
-// any other code.
-const char* lif_type_name(std::uint16_t file_type);
-
 // True when two name fields hold one name: trailing spaces aside, letters
 // compared without regard to case (PC-made volumes hold lower case).
 bool same_lif_name(const LifName& first, const LifName& second);
@@ -103,9 +91,6 @@ bool same_lif_name(const LifName& first, const LifName& second);
 // True for a name the HP-71B can use: a letter A-Z, then up to seven
 // letters or digits, the rest of the field spaces.
 bool is_hp71_name(const LifName& name);
-
-// L gives LEX; B, R and T give BIN, ROM and TEXT.
-std::uint16_t lif_file_type(char type_letter);
 
 // A nibble count stands for half as many bytes, rounded up.
 constexpr std::uint32_t payload_bytes(std::uint32_t nibble_count) {

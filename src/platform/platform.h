@@ -27,6 +27,15 @@ std::vector<std::string> utf8_arguments(int argc, wchar_t* argv[]);
 // file-size limit (SIGXFSZ) makes a write fail instead of ending the run.
 void prepare_process();
 
+// The system's reason for a failure: errno on POSIX systems, the Windows
+// error code on Windows; 0 where none was given.
+struct SystemError {
+    int code = 0;
+};
+
+// The reason the system gave for the last call that failed.
+SystemError last_error();
+
 enum class Stream { output, error };
 
 // Writes UTF-8 text to standard output or standard error: to a Windows

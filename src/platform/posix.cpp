@@ -112,6 +112,8 @@ void prepare_process() {
     std::signal(SIGXFSZ, SIG_IGN);
 }
 
+SystemError last_error() { return SystemError{errno}; }
+
 bool print(const std::string& text, Stream stream) {
     std::FILE* to = stream == Stream::error ? stderr : stdout;
     return std::fwrite(text.data(), 1, text.size(), to) == text.size() &&

@@ -240,6 +240,8 @@ void prepare_process() {
     SetConsoleCtrlHandler(remove_and_end, TRUE);
 }
 
+SystemError last_error() { return SystemError{static_cast<int>(GetLastError())}; }
+
 bool print(const std::string& text, Stream stream) {
     const bool error = stream == Stream::error;
     const HANDLE handle = GetStdHandle(error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);

@@ -56,6 +56,16 @@ Report report_private_program(const std::string& name) {
     return failure(printable_name(name) + " is a private program\n");
 }
 
+Report report_not_lif_file(const std::string& name) {
+    return failure(printable_name(name) + " is not a LIF file\n");
+}
+
+std::string plausibility_warning(const LifHeader& header) {
+    return is_plausible_lif_header(header)
+               ? std::string()
+               : "Warning: probably not a valid LIF header\n";
+}
+
 std::string hint_text_file(const std::string& name) {
     return printable_name(name) + " is a TEXT file: add /t to get its lines\n";
 }

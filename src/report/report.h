@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "lif/lif_header.h"
+
 namespace velkord {
 
 // Where an operation whose text grows with its input (the catalog of a
@@ -37,6 +39,11 @@ Report report_not_text(const std::string& name);
 Report report_utf16_text(const std::string& name);
 Report report_whole_volume(const std::string& name);
 Report report_private_program(const std::string& name);
+
+Report report_not_lif_file(const std::string& name);
+
+// The warning line for a header that is not plausible; empty for one that is.
+std::string plausibility_warning(const LifHeader& header);
 
 std::string hint_text_file(const std::string& name);
 std::string hint_basic_program(const std::string& name);

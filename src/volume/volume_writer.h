@@ -7,34 +7,40 @@
 #ifndef VELKORD_VOLUME_VOLUME_WRITER_H
 #define VELKORD_VOLUME_VOLUME_WRITER_H
 
+#include <cstddef>
 #include <string>
-#include <vector>
 
+#include "files/block_writer.h"
 #include "files/input_file.h"
-#include "lif/lif_header.h"
-#include "report/report.h"
-#include "writing/lif_data.h"
+#include "platform/platform.h"
+#include "volume/layout.h"
+#include "volume/volume_change.h"
+#include "volume/volume_reader.h"
 
 namespace velkord {
 
-// A file on its way onto a volume.
-struct NewFile {
-    std::string input_name;  // as typed; opened again when it is written
-    LifHeader entry;         // its directory entry; the start sector is set
-                             // where it is placed
-    LifData data;            // its sectors, measured
+// How a change ended.
+enum class ChangeEnd {
+    changed,
+    not_a_volume,   // the image cannot be opened, or holds no volume
+    read_failed,    // reading the old image failed
+    damaged,        // by the catalog's rule: it is not changed
+    no_geometry,    // files cannot be put on a volume of unknown size
+    no_room,        // the file `file` does not fit, even packed
+    input_failed,   // the data of the file `file` could not be read
+    cannot_create,  // no new image can be made beside the old one
+    write_failed,   // writing the new image, or putting it in place
 };
 
-struct VolumeChange {
-    // Every file of these names that is not purged yet is purged: the
-    // names of the files put on, which replace them, or those named by /p.
-    std::vector<LifName> purged;
-    std::vector<NewFile> files;
+struct ChangeOutcome {
+    ChangeEnd end = ChangeEnd::changed;
+    std::size_t file = 0;  // the new file it concerns
+    platform::SystemError cause;
 };
 
 // Refuses a volume that is damaged (the catalog's rule), and one whose
 // capacity is unknown when files are to be put on it.
-Report check_volume_for_change(const std::string& image_name, bool adding);
+ChangeOutcome check_volume_for_change(const std::string& image_name, bool adding);
 
 // Changes the volume `image_name` (a regular file holding a volume). The
 // files put on are placed after the highest end sector of any entry, their
@@ -44,7 +50,14 @@ Report check_volume_for_change(const std::string& image_name, bool adding);
 // other file keeps its entry and sectors byte for byte (moved only by
 // packing), and so do the label and the sectors before the directory; the
 // image never gets shorter, and grows only as far as its files need.
-Report change_volume(const std::string& image_name, VolumeChange& change);
+ChangeOutcome change_volume(const std::string& image_name, VolumeChange& change);
+
+// Writes the changed image to `out`, from the old one as `layout` says:
+// `old_image` is read for the directory, `old_data` for the files' sectors
+// (two readers of one image, since packing reads both in turns).
+ChangeOutcome write_changed_image(const Volume& volume, const DirectoryScan& scan, Layout layout,
+                                  VolumeChange& change, InputFile& old_image,
+                                  InputFile& old_data, BlockWriter& out);
 
 }  // namespace velkord
 

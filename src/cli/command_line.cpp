@@ -1,0 +1,181 @@
+#include "cli/command_line.h"
+
+#include "cli/operation_table.h"
+#include "files/output_file.h"
+
+namespace velkord {
+namespace {
+
+// `/t`, `/text` and `/?` are options; `/home/me/x.LEX` is a file, which a
+// user must be able to name on every system.
+bool is_option(const std::string& argument) {
+    return !argument.empty() && argument[0] == '/' &&
+           argument.find('/', 1) == std::string::npos;
+}
+
+bool same_word(const std::string& argument, const char* word) {
+    std::string upper;
+    for (const char c : argument) {
+        upper += ascii_upper(c);
+    }
+    return upper == word;
+}
+
+// A row's option: '/' and its letter, then any word, or only its long form
+// where it has one.
+bool gives(const std::string& argument, const OperationRow& row) {
+    const char letter = argument.size() > 1 ? ascii_upper(argument[1]) : '\0';
+    if (row.letter == '\0' || letter != row.letter) {
+        return false;
+    }
+    return !row.word || argument.size() == 2 || same_word(argument.substr(1), row.word);
+}
+
+void apply_option(CommandSettings& settings, const std::string& argument) {
+    const char letter = argument.size() > 1 ? ascii_upper(argument[1]) : '\0';
+    switch (letter) {
+        case 'B':
+            settings.format = Format::bin;
+            return;
+        case 'R':
+            settings.format = Format::rom;
+            return;
+        case 'T':
+            settings.format = Format::text;
+            break;  // /t is also /x's partner
+        default:
+            break;
+    }
+    for (const OperationRow* row = operation_rows_begin(); row != operation_rows_end(); ++row) {
+        if (gives(argument, *row)) {
+            settings.asked |= 1u << static_cast<unsigned>(row->operation);
+        }
+    }
+    // /L, a lone '/' and any other option change nothing.
+}
+
+// The row that decides: the first one asked for, or adding a header.
+const OperationRow& deciding_row(const CommandSettings& settings) {
+    for (const OperationRow* row = operation_rows_begin(); row != operation_rows_end(); ++row) {
+        if (settings.asks(row->operation)) {
+            if (row->operation == Operation::strip_header && settings.format == Format::text) {
+                return *find_operation_row(Operation::list_lines);
+            }
+            return *row;
+        }
+    }
+    return *find_operation_row(Operation::add_header);
+}
+
+// True when the operation writes its last name, which it must then know.
+bool writes_last_name(Names names) {
+    return names == Names::pair || names == Names::many_into || names == Names::many_onto;
+}
+
+}  // namespace
+
+CommandSettings parse_command_line(const std::vector<std::string>& arguments) {
+    CommandSettings settings;
+    for (const std::string& argument : arguments) {
+        if (is_option(argument)) {
+            apply_option(settings, argument);
+        } else if (!argument.empty()) {
+            settings.names.push_back(argument);
+        }
+    }
+    return settings;
+}
+
+Operation choose_operation(const CommandSettings& settings, LastName last) {
+    if (settings.asks(Operation::show_usage)) {
+        return Operation::show_usage;
+    }
+    const std::size_t names = settings.names.size();
+    if (names == 0) {
+        return Operation::no_file_name;
+    }
+    const OperationRow& row = deciding_row(settings);
+    // With more names the last would be written: a shell wildcard would
+    // then destroy a file the user never named as an output. Only a volume,
+    // or for copies a folder, takes many files.
+    const bool many = names > 2;
+    switch (row.names) {
+        case Names::none:
+        case Names::any:
+            break;
+        case Names::one:
+            return names > 1 ? Operation::too_many_names : row.operation;
+        case Names::pair:
+            return many ? Operation::too_many_names : row.operation;
+        case Names::many_into:
+            return names < 2                          ? Operation::no_destination
+                   : many && last == LastName::other ? Operation::too_many_names
+                                                     : row.operation;
+        case Names::many_onto:
+            return names < 2                           ? Operation::no_destination
+                   : many && last != LastName::volume ? Operation::too_many_names
+                                                      : row.operation;
+    }
+    return row.operation;
+}
+
+Command make_command(const std::vector<std::string>& arguments) {
+    const CommandSettings settings = parse_command_line(arguments);
+    const std::vector<std::string>& names = settings.names;
+    Command command;
+    command.format = settings.format;
+    // Only the operations that take many files into their last name look
+    // at it before they are chosen.
+    LastName last = LastName::other;
+    if (!settings.asks(Operation::show_usage) && names.size() >= 2) {
+        const Names wanted = deciding_row(settings).names;
+        if (wanted == Names::many_into || wanted == Names::many_onto) {
+            command.destination = resolve_name(names.back());
+            last = command.destination.kind == NameKind::folder   ? LastName::folder
+                   : command.destination.kind == NameKind::volume ? LastName::volume
+                                                                  : LastName::other;
+        }
+    }
+    command.operation = choose_operation(settings, last);
+    const OperationRow* row = find_operation_row(command.operation);
+    if (!row || row->names == Names::none) {
+        return command;  // a usage text or an error: no name is looked at
+    }
+    if (row->names == Names::one) {
+        command.destination = resolve_name(names.front());
+        return command;
+    }
+    // The last of two or more names is written; with one name there is
+    // no output to write.
+    const bool writes_last = writes_last_name(row->names) && names.size() >= 2;
+    for (std::size_t i = 0; i < names.size() - (writes_last ? 1 : 0); ++i) {
+        command.inputs.push_back(resolve_name(names[i]));
+    }
+    if (writes_last && command.destination.typed.empty()) {
+        command.destination = resolve_name(names.back());
+    }
+    return command;
+}
+
+Report run_command_line(const std::vector<std::string>& arguments, const TextOut& out) {
+    const Command command = make_command(arguments);
+    switch (command.operation) {
+        case Operation::no_file_name:
+            return failure("Error: no file name\n");
+        case Operation::too_many_names:
+            return failure("Error: too many file names\n");
+        case Operation::no_destination:
+            return failure("Error: no destination file name\n");
+        default:
+            break;
+    }
+    const OperationRow& row = *find_operation_row(command.operation);
+    Report report = row.run(command, out);
+    if (writes_last_name(row.names)) {
+        // The data go to standard output: the messages must not mix with them.
+        report.to_error_stream = names_standard_output(command.destination.typed);
+    }
+    return report;
+}
+
+}  // namespace velkord

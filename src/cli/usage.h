@@ -1,0 +1,13 @@
+// The usage text, /h.
+#ifndef VELKORD_CLI_USAGE_H
+#define VELKORD_CLI_USAGE_H
+
+#include <string>
+
+namespace velkord {
+
+std::string usage_text();
+
+}  // namespace velkord
+
+#endif

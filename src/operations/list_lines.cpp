@@ -1,0 +1,38 @@
+#include "operations/list_lines.h"
+
+#include "basic/program.h"
+#include "files/output_file.h"
+#include "lif/file_types.h"
+#include "operations/inputs.h"
+#include "report/outcomes.h"
+#include "text/text_lines.h"
+
+namespace velkord {
+
+Report list_lines(const Name& lif, const std::string& output_name) {
+    InputFile input;
+    LifHeader header;
+    const Report warning = open_lif_file(lif, output_name, input, header);
+    if (warning.failed) {
+        return warning;
+    }
+    if (is_private_program(header.file_type)) {
+        return followed_by(warning, report_private_program(lif.typed));
+    }
+    const bool program = is_listable_program(header.file_type);
+    if (!program && header.file_type != lif_type_text) {
+        return followed_by(warning, report_not_text(lif.typed));
+    }
+    // The lines before a damaged one, or before the place where a cut file
+    // ends, are what the user can save of it.
+    OutputOptions options;
+    options.salvage = true;
+    const OutputResult written = write_output(output_name, options, [&](OutputStream& out) {
+        return program ? basic::list_program(input, header.nibble_count, out.blocks())
+                       : convert_text_lines(
+                             input, std::uint64_t{header.sector_count} * sector_size, out.blocks());
+    });
+    return followed_by(warning, report_output(written, lif.typed, output_name));
+}
+
+}  // namespace velkord

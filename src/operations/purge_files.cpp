@@ -1,0 +1,77 @@
+#include "operations/purge_files.h"
+
+#include <string>
+
+#include "operations/inputs.h"
+#include "platform/platform.h"
+#include "report/outcomes.h"
+#include "report/printable_name.h"
+#include "volume/volume_writer.h"
+
+namespace velkord {
+namespace {
+
+// The names of one run that lie on one volume.
+struct VolumePurge {
+    std::string image_name;
+    VolumeChange change;
+};
+
+Report report_not_on_volume(const std::string& name) {
+    return failure(printable_name(name) + " is not a file on a LIF volume\n");
+}
+
+// Why `name` names no file on a volume to purge: it is something else (a
+// file, a folder; or no volume where one is named), or it is not there.
+Report report_nothing_to_purge(const Name& name) {
+    const bool exists = name.kind != NameKind::missing && name.kind != NameKind::file_on_volume;
+    if (exists || (name.kind == NameKind::missing && name.container_exists)) {
+        return report_not_on_volume(name.typed);
+    }
+    InputFile unused;
+    return open_named(name, unused);
+}
+
+}  // namespace
+
+Report purge_files(const std::vector<Name>& names) {
+    std::vector<VolumePurge> volumes;
+    for (const Name& name : names) {
+        if (name.kind != NameKind::file_on_volume || !name.entry) {
+            return report_nothing_to_purge(name);
+        }
+        // One volume may be named in several ways.
+        VolumePurge* volume = nullptr;
+        for (VolumePurge& known : volumes) {
+            if (platform::same_file(platform::to_path(known.image_name),
+                                    platform::to_path(name.file))
+                    .value_or(known.image_name == name.file)) {
+                volume = &known;
+            }
+        }
+        if (!volume) {
+            Report checked = report_change(check_volume_for_change(name.file, false), name.file,
+                                           VolumeChange{});
+            if (checked.failed) {
+                return checked;
+            }
+            volumes.push_back(VolumePurge{name.file, VolumeChange{}});
+            volume = &volumes.back();
+        }
+        volume->change.purged.push_back(name.entry->name);
+    }
+    Report all;
+    for (VolumePurge& volume : volumes) {
+        const Report one =
+            report_change(change_volume(volume.image_name, volume.change), volume.image_name,
+                          volume.change);
+        all.text += one.text;
+        all.failed = all.failed || one.failed;
+        if (one.failed) {
+            break;  // the volumes after it stay as they were
+        }
+    }
+    return all;
+}
+
+}  // namespace velkord

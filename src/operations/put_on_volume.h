@@ -1,0 +1,31 @@
+// Putting files on a volume: made by the add operation, or copied as LIF
+// files, all of them or none.
+#ifndef VELKORD_OPERATIONS_PUT_ON_VOLUME_H
+#define VELKORD_OPERATIONS_PUT_ON_VOLUME_H
+
+#include <vector>
+
+#include "lif/file_types.h"
+#include "report/report.h"
+#include "volume/names.h"
+
+namespace velkord {
+
+// How the files get their data: made from ordinary files in a format, or
+// copied as the LIF files they are.
+enum class PutMode { add, copy };
+
+// Puts files on the volume that `destination` names (a volume, or a file
+// on one), all of them or none: made by the add operation in `format`
+// exactly as a single LIF file would be, or copied as LIF files as they
+// are (single ones, or files on volumes). Each is stored under NAME when
+// the destination is DISK.LIF/NAME, else under its input's own name (added)
+// or its own header name (copied); a file of that name already there is
+// replaced. Two inputs that would be stored under one name are refused
+// before anything changes.
+Report put_on_volume(const std::vector<Name>& inputs, const Name& destination, PutMode mode,
+                     Format format);
+
+}  // namespace velkord
+
+#endif

@@ -1,0 +1,67 @@
+#include "report/outcomes.h"
+
+#include "report/printable_name.h"
+
+namespace velkord {
+
+Report report_output(const OutputResult& result, const std::string& input_name,
+                     const std::string& output_name, const Report& stopped) {
+    switch (result.end) {
+        case OutputEnd::written:
+            break;
+        case OutputEnd::not_created:
+            return report_cannot_create(output_name);
+        case OutputEnd::input_failed:
+        case OutputEnd::salvaged:
+            return report_read_error(input_name);
+        case OutputEnd::write_failed:
+            return report_write_error(output_name);
+        case OutputEnd::stopped:
+            return stopped;
+    }
+    return Report{};
+}
+
+Report report_measure(MeasureEnd end, const std::string& input_name) {
+    switch (end) {
+        case MeasureEnd::measured:
+            break;
+        case MeasureEnd::too_large:
+            return report_too_large(input_name);
+        case MeasureEnd::utf16_text:
+            return report_utf16_text(input_name);
+        case MeasureEnd::no_size:
+        case MeasureEnd::read_failed:
+            return report_read_error(input_name);
+    }
+    return Report{};
+}
+
+Report report_change(const ChangeOutcome& outcome, const std::string& image_name,
+                     const VolumeChange& change) {
+    const std::string image = printable_name(image_name);
+    switch (outcome.end) {
+        case ChangeEnd::changed:
+            break;
+        case ChangeEnd::not_a_volume:
+            return report_not_found(image_name);
+        case ChangeEnd::read_failed:
+            return report_read_error(image_name);
+        case ChangeEnd::damaged:
+            return failure(image + " is a damaged LIF volume\n");
+        case ChangeEnd::no_geometry:
+            return failure(image + " has no geometry: its size is unknown\n");
+        case ChangeEnd::no_room:
+            return failure("no room for " + printable_name(change.files[outcome.file].input_name) +
+                           " on " + image + "\n");
+        case ChangeEnd::input_failed:
+            return report_read_error(change.files[outcome.file].input_name);
+        case ChangeEnd::cannot_create:
+            return report_cannot_create(image_name);
+        case ChangeEnd::write_failed:
+            return report_write_error(image_name);
+    }
+    return Report{};
+}
+
+}  // namespace velkord

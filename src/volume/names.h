@@ -1,0 +1,77 @@
+// The one place that says what a name on the command line stands for: a
+// file, a folder, a LIF volume, or, as DISK.LIF/NAME, a file on a volume.
+// Every name is resolved here once, before anything is done, and every
+// operation opens its inputs here, so that whatever it does to a single LIF
+// file it does to one on a volume.
+#ifndef VELKORD_VOLUME_NAMES_H
+#define VELKORD_VOLUME_NAMES_H
+
+#include <optional>
+#include <string>
+
+#include "files/input_file.h"
+#include "lif/lif_header.h"
+#include "volume/volume_reader.h"
+
+namespace velkord {
+
+enum class NameKind {
+    missing,         // nothing by that name, or nothing that can be looked at
+    file,            // a regular file that holds no volume
+    volume,          // a regular file that holds a LIF volume
+    file_on_volume,  // DISK.LIF/NAME where no file has the whole name and
+                     // DISK.LIF holds a volume; NAME may or may not be on it
+    folder,
+    stream,          // a device or a pipe, which is never opened to be looked at
+    unreadable,      // a regular file that cannot be opened for reading
+};
+
+struct Name {
+    std::string typed;  // as typed: messages show it
+    NameKind kind = NameKind::missing;
+    std::string file;   // the file on disk: the name itself, or the volume's image
+    // For a file on a volume: NAME as typed, and its entry when a file that
+    // is not purged answers to it (the first one).
+    std::string on_volume;
+    std::optional<LifHeader> entry;
+    // For a file on a volume: the image or its directory could not be read.
+    bool read_failed = false;
+    // For a missing name: the part before its last separator exists (it is
+    // no volume, or the name would be a file on one).
+    bool container_exists = false;
+    Volume volume;  // of a volume, or of the one a file lies on
+};
+
+// What `typed` stands for. DISK.LIF/NAME (DISK.LIF\NAME on Windows) names a
+// file on the volume DISK.LIF when no file has the whole name and DISK.LIF
+// is a regular file that holds a volume.
+Name resolve_name(const std::string& typed);
+
+// True for a name that stands for a file on a volume, or a whole volume:
+// where putting files means changing a volume.
+bool is_on_volume(const Name& name);
+
+// The bytes that `name` stands for as an input: a file as it is (a volume's
+// whole image); a file on a volume as it would be as a single LIF file, its
+// entry as the header, with start sector 0, then its sectors as far as the
+// image holds them. False as a value when it cannot be opened, or is a
+// file on a volume that is not there.
+InputFile open_name(const Name& name);
+
+// True when writing `output_name` might destroy the file `input_file`: both
+// lead to one file (under any name, link or spelling), or the output exists
+// and the system cannot tell.
+bool may_be_same_file(const std::string& input_file, const std::string& output_name);
+
+// True when `name`, by the rule that makes a header's name from a file
+// name, gives the name field `field` (its trailing spaces aside), letters
+// compared without regard to case.
+bool names_lif_file(const std::string& name, const LifName& field);
+
+// The bytes of a file on `volume` as a single LIF file, read from `image`
+// (the volume's image, which the input then owns).
+InputFile open_file_on_volume(File image, const Volume& volume, const LifHeader& entry);
+
+}  // namespace velkord
+
+#endif
