@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Writes the fuzz targets' first inputs into DIR/header, DIR/text,
-# DIR/roundtrip, DIR/volume and DIR/basic: a few files of the kinds the tool
-# meets.
+# DIR/roundtrip, DIR/volume, DIR/volume_change and DIR/basic: a few files of
+# the kinds the tool meets.
 #   fuzz/make_seeds.sh DIR
 set -euo pipefail
 dir=$1
-mkdir -p "$dir/header" "$dir/text" "$dir/roundtrip" "$dir/volume" "$dir/basic"
+mkdir -p "$dir/header" "$dir/text" "$dir/roundtrip" "$dir/volume" "$dir/volume_change" "$dir/basic"
 
 # A LEX header as the tool writes it, one with every tested byte wrong, and
 # a TEXT header followed by its first record.
@@ -41,6 +41,14 @@ volume() {
 volume '\x10' > "$dir/volume/two_files"
 volume '\0' > "$dir/volume/no_geometry"
 head -c 900 "$dir/volume/two_files" > "$dir/volume/cut"
+
+# Changes to volumes: three steering bytes (put a new file, purge, replace,
+# put two; which file; the data's size), then the image.
+for seed in two_files no_geometry cut; do
+    for change in '\0\0\x10' '\1\0\0' '\2\1\x40' '\3\0\x07'; do
+        { printf "$change"; cat "$dir/volume/$seed"; } > "$dir/volume_change/$seed-${change//\\/}"
+    done
+done
 
 # BASIC programs: a steering byte (2: the rest is the whole program data),
 # then the data, given here in hex.
