@@ -75,15 +75,22 @@ LifName lif_name_field(const std::string& destination_name) {
                            : destination_name.substr(folder_end + 1));
 }
 
-LifName lif_name_of(const std::string& own_name) {
+LifName lif_name_as_typed(const std::string& own_name) {
     LifName name;
     name.fill(' ');
     for (std::size_t i = 0; i < lif_name_size && i < own_name.size(); ++i) {
-        const char c = own_name[i];
-        if (c == '.') {
+        if (own_name[i] == '.') {
             break;
         }
-        name[i] = static_cast<unsigned char>(ascii_upper(c));
+        name[i] = static_cast<unsigned char>(own_name[i]);
+    }
+    return name;
+}
+
+LifName lif_name_of(const std::string& own_name) {
+    LifName name = lif_name_as_typed(own_name);
+    for (unsigned char& c : name) {
+        c = static_cast<unsigned char>(ascii_upper(static_cast<char>(c)));
     }
     return name;
 }

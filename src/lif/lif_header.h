@@ -66,6 +66,10 @@ LifName lif_name_field(const std::string& destination_name);
 // up to its first '.', ASCII letters upper-cased, space-filled.
 LifName lif_name_of(const std::string& own_name);
 
+// As lif_name_of, with the letters as they are: a name typed to find a
+// file on a volume.
+LifName lif_name_as_typed(const std::string& own_name);
+
 // A header is plausible when its start sector is 0, its sector count is below
 // 65536, its implementation code is 0x8001 and its last byte is zero.
 bool is_plausible_lif_header(const LifHeader& header);

@@ -5,8 +5,11 @@
 namespace velkord {
 
 Report open_named(const Name& name, InputFile& input) {
-    if (name.kind == NameKind::file_on_volume && !name.entry && name.read_failed) {
+    if (name.kind == NameKind::file_on_volume && name.read_failed) {
         return report_read_error(name.file);
+    }
+    if (name.kind == NameKind::file_on_volume && name.ambiguous) {
+        return report_ambiguous(name.on_volume, name.file);
     }
     input = open_name(name);
     return input ? Report{} : report_not_found(name.typed);

@@ -37,7 +37,7 @@ Report report_nothing_to_purge(const Name& name) {
 Report purge_files(const std::vector<Name>& names) {
     std::vector<VolumePurge> volumes;
     for (const Name& name : names) {
-        if (name.kind != NameKind::file_on_volume || !name.entry) {
+        if (name.kind != NameKind::file_on_volume || !name.entry || name.read_failed) {
             return report_nothing_to_purge(name);
         }
         // One volume may be named in several ways.

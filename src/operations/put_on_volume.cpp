@@ -106,7 +106,6 @@ Report put_on_volume(const std::vector<Name>& inputs, const Name& destination, P
             }
         }
         file.write = [&source](BlockWriter& out) { return write_source(source, out); };
-        change.purged.push_back(file.entry.name);
         change.files.push_back(std::move(file));
     }
     Report result = report_change(change_volume(image_name, change), image_name, change);

@@ -51,6 +51,9 @@ Report report_change(const ChangeOutcome& outcome, const std::string& image_name
             return failure(image + " is a damaged LIF volume\n");
         case ChangeEnd::no_geometry:
             return failure(image + " has no geometry: its size is unknown\n");
+        case ChangeEnd::ambiguous:
+            return report_ambiguous(lif_name_text(change.files[outcome.file].entry.name),
+                                    image_name);
         case ChangeEnd::no_room:
             return failure("no room for " + printable_name(change.files[outcome.file].input_name) +
                            " on " + image + "\n");

@@ -60,6 +60,11 @@ Report report_not_lif_file(const std::string& name) {
     return failure(printable_name(name) + " is not a LIF file\n");
 }
 
+Report report_ambiguous(const std::string& name, const std::string& image_name) {
+    return failure("Error: " + printable_name(name) + " matches several files on " +
+                   printable_name(image_name) + "\n");
+}
+
 std::string plausibility_warning(const LifHeader& header) {
     return is_plausible_lif_header(header)
                ? std::string()

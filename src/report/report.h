@@ -41,6 +41,8 @@ Report report_whole_volume(const std::string& name);
 Report report_private_program(const std::string& name);
 
 Report report_not_lif_file(const std::string& name);
+// `name` on the volume `image_name` matches several files, none exactly.
+Report report_ambiguous(const std::string& name, const std::string& image_name);
 
 // The warning line for a header that is not plausible; empty for one that is.
 std::string plausibility_warning(const LifHeader& header);

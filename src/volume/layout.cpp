@@ -2,15 +2,55 @@
 
 #include <algorithm>
 
+#include "volume/names.h"
+
 namespace velkord {
 
-bool purged_by(const LifHeader& entry, const VolumeChange& change) {
-    return std::any_of(change.purged.begin(), change.purged.end(),
-                       [&](const LifName& name) { return same_lif_name(name, entry.name); });
+namespace {
+
+// The name fields that the change purges: those it names, and those the
+// new files replace. Nothing when a new file's name is ambiguous.
+std::vector<LifName> purged_fields(InputFile& image, const Volume& volume,
+                                   const VolumeChange& change, DirectoryScan& scan) {
+    std::vector<LifName> fields = change.purged;
+    if (change.files.empty()) {
+        return fields;
+    }
+    std::vector<NameMatch> matches;
+    for (const NewFile& file : change.files) {
+        matches.emplace_back(file.entry.name);
+    }
+    DirectoryReader directory(image, volume);
+    LifHeader entry;
+    while (directory.next(entry)) {
+        if (entry.file_type != lif_type_purged) {
+            for (NameMatch& match : matches) {
+                match.add(entry);
+            }
+        }
+    }
+    for (std::size_t i = 0; i < matches.size(); ++i) {
+        if (matches[i].ambiguous()) {
+            scan.ambiguous_file = i;
+        } else if (matches[i].first()) {
+            fields.push_back(matches[i].first()->name);
+        }
+    }
+    scan.failed = directory.failed();
+    return fields;
 }
+
+}  // namespace
 
 DirectoryScan scan_directory(InputFile& image, const Volume& volume, const VolumeChange& change) {
     DirectoryScan scan;
+    const std::vector<LifName> purged = purged_fields(image, volume, change, scan);
+    if (scan.failed) {
+        return scan;
+    }
+    const auto purged_by = [&purged](const LifHeader& entry) {
+        return std::find(purged.begin(), purged.end(), entry.name) != purged.end();
+    };
     scan.highest_end = directory_end(volume.label);
     DirectoryReader directory(image, volume);
     VolumeCheck check(volume);
@@ -20,7 +60,7 @@ DirectoryScan scan_directory(InputFile& image, const Volume& volume, const Volum
             std::max(scan.highest_end, std::uint64_t{entry.start_sector} + entry.sector_count);
         if (entry.file_type != lif_type_purged) {
             check.add_file(entry);
-            if (purged_by(entry, change)) {
+            if (purged_by(entry)) {
                 scan.purged_slots.push_back(scan.used_slots);
             } else {
                 ++scan.kept_files;

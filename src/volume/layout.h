@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "files/input_file.h"
@@ -28,12 +29,13 @@ struct DirectoryScan {
     std::vector<std::uint64_t> purged_slots;  // the files this change purges
     bool damaged = false;
     bool failed = false;
+    // A new file whose name matches several files, none exactly.
+    std::optional<std::size_t> ambiguous_file;
 };
 
+// Reads the directory, and finds the files that `change` purges: those it
+// names, and those that the new files' names mean.
 DirectoryScan scan_directory(InputFile& image, const Volume& volume, const VolumeChange& change);
-
-// True when the entry is one that `change` purges.
-bool purged_by(const LifHeader& entry, const VolumeChange& change);
 
 enum class Layout { as_is, packed, no_room };
 

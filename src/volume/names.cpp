@@ -22,17 +22,21 @@ FileKind kind_of(const std::string& name) {
     return platform::file_info(platform::to_path(name)).kind;
 }
 
-// The first live entry that `wanted` names on the volume `name.volume`.
+// The first live entry that `wanted` means on the volume `name.volume`.
 void find_entry(InputFile& image, const std::string& wanted, Name& name) {
     DirectoryReader directory(image, name.volume);
+    NameMatch match(lif_name_as_typed(wanted));
     LifHeader entry;
     while (directory.next(entry)) {
-        if (entry.file_type != lif_type_purged && names_lif_file(wanted, entry.name)) {
-            name.entry = entry;
-            return;
+        if (entry.file_type != lif_type_purged) {
+            match.add(entry);
         }
     }
     name.read_failed = directory.failed();
+    name.ambiguous = match.ambiguous();
+    if (!name.read_failed) {
+        name.entry = match.first();
+    }
 }
 
 // A name that no file has: perhaps DISK.LIF/NAME, a file on a volume.
@@ -132,8 +136,23 @@ bool may_be_same_file(const std::string& input_file, const std::string& output_n
 }
 
 bool names_lif_file(const std::string& name, const LifName& field) {
-    const LifName wanted = lif_name_of(name);
+    const LifName wanted = lif_name_as_typed(name);
     return !lif_name_text(wanted).empty() && same_lif_name(wanted, field);
+}
+
+void NameMatch::add(const LifHeader& entry) {
+    if (lif_name_text(wanted_).empty() || exact_) {
+        return;
+    }
+    if (entry.name == wanted_) {
+        exact_ = entry;
+    } else if (same_lif_name(entry.name, wanted_)) {
+        if (!loose_) {
+            loose_ = entry;
+        } else if (loose_->name != entry.name) {
+            differ_ = true;
+        }
+    }
 }
 
 InputFile open_file_on_volume(File image, const Volume& volume, const LifHeader& entry) {

@@ -34,8 +34,10 @@ struct Name {
     // is not purged answers to it (the first one).
     std::string on_volume;
     std::optional<LifHeader> entry;
-    // For a file on a volume: the image or its directory could not be read.
+    // For a file on a volume: the image or its directory could not be read;
+    // or NAME matches several files, none exactly (NameMatch).
     bool read_failed = false;
+    bool ambiguous = false;
     // For a missing name: the part before its last separator exists (it is
     // no volume, or the name would be a file on one).
     bool container_exists = false;
@@ -63,10 +65,38 @@ InputFile open_name(const Name& name);
 // and the system cannot tell.
 bool may_be_same_file(const std::string& input_file, const std::string& output_name);
 
-// True when `name`, by the rule that makes a header's name from a file
-// name, gives the name field `field` (its trailing spaces aside), letters
-// compared without regard to case.
+// True when `name`, typed to find a file on a volume (up to its first '.'
+// and at most 10 characters), gives the name field `field` (its trailing
+// spaces aside), letters compared without regard to case.
 bool names_lif_file(const std::string& name, const LifName& field);
+
+// Which files on a volume a name means: every live file whose name field is
+// exactly the name; where there is none, those that match it without
+// regard to case, as long as they all have one name field. Several fields
+// that differ only in case leave it ambiguous: no file is then meant, for
+// a guess could replace or purge the wrong one. A blank name means none.
+class NameMatch {
+public:
+    explicit NameMatch(const LifName& wanted) : wanted_(wanted) {}
+
+    // Each live entry of the directory, in order.
+    void add(const LifHeader& entry);
+
+    bool ambiguous() const { return !exact_ && loose_ && differ_; }
+    // The first entry meant, if any.
+    const std::optional<LifHeader>& first() const { return exact_ ? exact_ : none_or_loose(); }
+    // True for an entry whose name field is the one meant.
+    bool means(const LifName& field) const { return first() && first()->name == field; }
+
+private:
+    const std::optional<LifHeader>& none_or_loose() const { return differ_ ? none_ : loose_; }
+
+    LifName wanted_;
+    std::optional<LifHeader> exact_;
+    std::optional<LifHeader> loose_;
+    std::optional<LifHeader> none_;
+    bool differ_ = false;  // loose matches with different name fields
+};
 
 // The bytes of a file on `volume` as a single LIF file, read from `image`
 // (the volume's image, which the input then owns).

@@ -24,9 +24,10 @@ struct NewFile {
 };
 
 struct VolumeChange {
-    // Every file of these names that is not purged yet is purged: the
-    // names of the files put on, which replace them, or those named by /p.
+    // Every live file whose name field is exactly one of these is purged
+    // (the files that /p names, as they were found).
     std::vector<LifName> purged;
+    // Each replaces the files its name means (NameMatch), which are purged.
     std::vector<NewFile> files;
 };
 

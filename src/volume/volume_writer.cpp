@@ -239,6 +239,9 @@ ChangeOutcome read_for_change(const std::string& image_name, InputFile& image, V
     if (scan.damaged) {
         return {ChangeEnd::damaged, 0, {}};
     }
+    if (scan.ambiguous_file) {
+        return {ChangeEnd::ambiguous, *scan.ambiguous_file, {}};
+    }
     if (adding && volume_capacity(volume.label) == 0) {
         return {ChangeEnd::no_geometry, 0, {}};
     }

@@ -26,6 +26,7 @@ enum class ChangeEnd {
     read_failed,    // reading the old image failed
     damaged,        // by the catalog's rule: it is not changed
     no_geometry,    // files cannot be put on a volume of unknown size
+    ambiguous,      // the name of the file `file` matches several files
     no_room,        // the file `file` does not fit, even packed
     input_failed,   // the data of the file `file` could not be read
     cannot_create,  // no new image can be made beside the old one
