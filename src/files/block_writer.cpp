@@ -19,7 +19,7 @@ BlockWriter::BlockWriter(std::FILE* file, Bytes* memory, std::uint64_t expected)
 
 void BlockWriter::put(const unsigned char* data, std::size_t size) {
     count_ += size;
-    if (!file_ && !memory_) {
+    if ((!file_ && !memory_) || failed_) {
         return;  // only counting
     }
     while (size > block_.size() - used_) {
@@ -38,6 +38,10 @@ void BlockWriter::put_repeated(unsigned char byte, std::size_t count) {
     unsigned char run[256];
     std::memset(run, byte, sizeof run);
     while (count > 0) {
+        if (failed_) {
+            count_ += count;  // counted, as put() counts them
+            return;
+        }
         const std::size_t part = count < sizeof run ? count : sizeof run;
         put(run, part);
         count -= part;
@@ -46,7 +50,7 @@ void BlockWriter::put_repeated(unsigned char byte, std::size_t count) {
 
 CopyEnd BlockWriter::copy_from(InputFile& input, std::uint64_t count) {
     while (count > 0) {
-        if (used_ == block_.size() && !flush()) {
+        if (failed_ || (used_ == block_.size() && !flush())) {
             return CopyEnd::write_failed;
         }
         const std::size_t room = block_.size() - used_;
@@ -60,6 +64,29 @@ CopyEnd BlockWriter::copy_from(InputFile& input, std::uint64_t count) {
         }
     }
     return CopyEnd::complete;
+}
+
+CopyEnd BlockWriter::copy_range(InputFile& input, std::uint64_t offset, std::uint64_t count) {
+    // The output's own position is where the bytes put so far end: it is
+    // written from its start, through this writer alone.
+    std::FILE* from = input.whole_file();
+    if (file_ && from && count > 0 && flush()) {
+        const std::uint64_t copied = platform::copy_in_system(from, offset, file_, count_, count);
+        if (copied > 0 && !platform::seek(file_, count_ + copied)) {
+            failed_ = true;
+            error_ = platform::last_error();
+            return CopyEnd::write_failed;
+        }
+        count_ += copied;
+        offset += copied;
+        count -= copied;
+    }
+    if (count == 0) {
+        return failed_ ? CopyEnd::write_failed : CopyEnd::complete;
+    }
+    // Refused or cut short: the rest by reading and writing, which also
+    // says why, if anything failed.
+    return input.seek(offset) ? copy_from(input, count) : CopyEnd::read_failed;
 }
 
 bool BlockWriter::flush() {

@@ -46,8 +46,18 @@ public:
     // input ends early or fails, every byte read before that stays put.
     CopyEnd copy_from(InputFile& input, std::uint64_t count);
 
+    // Copies `count` bytes of the whole file `input` from `offset` on: in
+    // the system where it can (on Linux without passing through the
+    // process, and cloned where the file system can), else through the
+    // blocks.
+    CopyEnd copy_range(InputFile& input, std::uint64_t offset, std::uint64_t count);
+
     // Hands on what the block holds; false when any write so far failed.
+    // After the first failed write nothing more is written: the bytes put
+    // after it are only counted, so that a caller filling a large stretch
+    // can stop at once.
     bool flush();
+    bool failed() const { return failed_; }
 
     // The bytes put so far.
     std::uint64_t count() const { return count_; }

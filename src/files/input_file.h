@@ -58,6 +58,12 @@ public:
     // Reads on from `position` of a whole file; false where that cannot be.
     bool seek(std::uint64_t position);
 
+    // The file itself where the input is a whole file (no prefix, no part
+    // of one), for a copy that the system makes; null otherwise.
+    std::FILE* whole_file() const {
+        return prefix_size_ == 0 && start_ == 0 && length_ == UINT64_MAX ? file_.get() : nullptr;
+    }
+
 private:
     std::size_t read_file(unsigned char* data, std::size_t size);
 

@@ -37,13 +37,13 @@ bool create_temporary(const fs::path& target, OutputFile& output) {
                       static_cast<unsigned long>(random()));
         output.temporary = target.parent_path() / name;
         // Named before it exists, so that no interruption can leave it behind.
-        platform::remove_on_interrupt(&output.temporary);
+        output.removal.emplace(output.temporary);
         output.file = unbuffered(File(platform::create_new_file(output.temporary)));
         if (output.file) {
             return true;
         }
         output.cause = platform::last_error();
-        platform::remove_on_interrupt(nullptr);
+        output.removal.reset();
         if (platform::file_info(output.temporary).kind == FileKind::missing) {
             break;  // not a clash of names: the folder refuses new files
         }
@@ -58,7 +58,7 @@ OutputFile::~OutputFile() {
     file.reset();
     if (!temporary.empty()) {
         platform::remove_file(temporary);
-        platform::remove_on_interrupt(nullptr);
+        removal.reset();
     }
 }
 
@@ -105,7 +105,7 @@ namespace {
 
 // The new file is no longer the run's to remove.
 void keep_temporary(OutputFile& output) {
-    platform::remove_on_interrupt(nullptr);
+    output.removal.reset();
     output.temporary.clear();
 }
 
@@ -117,6 +117,9 @@ void keep_temporary(OutputFile& output) {
 bool close_output(OutputFile& output) {
     if (!output.temporary.empty()) {
         platform::adopt_attributes(output.file.get(), output.target);
+        if (output.replacing && !noted(output, platform::flush_to_disk(output.file.get()))) {
+            return false;
+        }
     }
     return noted(output, std::fclose(output.file.release()) == 0);
 }
@@ -127,6 +130,9 @@ bool place_output(OutputFile& output) {
     }
     if (platform::replace_file(output.temporary, output.target)) {
         keep_temporary(output);
+        if (output.replacing) {
+            platform::flush_folder(output.target.parent_path());
+        }
         return true;
     }
     output.cause = platform::last_error();

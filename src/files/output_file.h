@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "files/block_writer.h"
@@ -27,6 +28,8 @@ struct OutputFile {
     std::filesystem::path target;     // the destination, links followed
     bool replacing = false;           // an existing file is to be replaced
     platform::SystemError cause;      // why the last step failed
+    // Names the temporary file to the interruption handler while it is ours.
+    std::optional<platform::RemovedOnInterrupt> removal;
 
     OutputFile() = default;
     // The temporary path is named to the interruption handler, so it must
@@ -53,11 +56,15 @@ bool names_standard_output(const std::string& name);
 
 // Closes the output, giving a new file the owner, group and permissions of
 // the file it is to replace; false when the close fails (the last buffered
-// bytes may meet a full disk only then).
+// bytes may meet a full disk only then). A new file that is to replace one
+// is flushed to the disk first: the rename could otherwise reach the disk
+// before the data, and a power cut then leave neither file. One that
+// replaces nothing needs no flush (its inputs are still there).
 bool close_output(OutputFile& output);
 
 // Puts the closed output in the destination's place; false when that
-// fails, and then the destination is as it was.
+// fails, and then the destination is as it was. After a replacement the
+// folder is flushed, so that the rename itself is on the disk.
 bool place_output(OutputFile& output);
 
 // As place_output for a destination that did not exist when it was begun:

@@ -7,6 +7,7 @@
 #ifndef VELKORD_PLATFORM_PLATFORM_H
 #define VELKORD_PLATFORM_PLATFORM_H
 
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -126,9 +127,98 @@ bool place_new_file(const std::filesystem::path& from,
 
 bool remove_file(const std::filesystem::path& path);
 
-// Names the one file that an interruption removes before the process ends;
-// null for none. The path must stay alive until it is unnamed again.
-void remove_on_interrupt(const std::filesystem::path* path);
+// A file that an interruption removes before the process ends, for as long
+// as this object lives: a new file beside its destination, not yet in its
+// place. Several may be at once (the new images of all the volumes that one
+// run changes). `path` must outlive the object.
+class RemovedOnInterrupt {
+public:
+    explicit RemovedOnInterrupt(const std::filesystem::path& path);
+    ~RemovedOnInterrupt();
+    RemovedOnInterrupt(const RemovedOnInterrupt&) = delete;
+    RemovedOnInterrupt& operator=(const RemovedOnInterrupt&) = delete;
+
+    // For the interruption handler, which walks them without taking a lock.
+    static const RemovedOnInterrupt* first();
+    const RemovedOnInterrupt* next() const { return next_.load(); }
+    const std::filesystem::path::value_type* name() const { return name_; }
+
+private:
+    const std::filesystem::path::value_type* name_;
+    std::atomic<RemovedOnInterrupt*> next_{nullptr};
+};
+
+// Makes the bytes written to `file` durable: on the disk itself (F_FULLFSYNC
+// where the system has it), so that a power cut after a rename that follows
+// cannot leave a name on a file whose data never arrived. False when the
+// system says it could not.
+bool flush_to_disk(std::FILE* file);
+
+// Makes the renames done in `folder` durable, where the system can flush a
+// folder (POSIX; a file system that cannot is no error).
+void flush_folder(const std::filesystem::path& folder);
+
+// Where a file is: its device (volume serial on Windows) and its number
+// there, which no other file there has while it exists. Ordered, so that
+// several files are always locked in one order.
+struct FileId {
+    std::uint64_t device = 0;
+    std::uint64_t number = 0;
+    bool operator==(const FileId& other) const {
+        return device == other.device && number == other.number;
+    }
+    bool operator<(const FileId& other) const {
+        return device != other.device ? device < other.device : number < other.number;
+    }
+};
+
+// The file that `path` leads to; nothing when it cannot be looked at.
+std::optional<FileId> file_id(const std::filesystem::path& path);
+
+enum class LockTry { taken, busy, failed };
+
+// An exclusive advisory lock that runs of velkord take on a volume while
+// they change it: an open handle on the file (sharing reading, writing and
+// deletion), given up when it closes. It keeps no reader out: on POSIX a
+// flock() lock, which a close of another descriptor of the file does not
+// drop; on Windows a lock on one byte far past any end an image can have.
+class FileLock {
+public:
+    FileLock() = default;
+    ~FileLock();
+    FileLock(FileLock&& other) noexcept;
+    FileLock& operator=(FileLock&& other) noexcept;
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    explicit operator bool() const { return handle_ != no_handle; }
+    // The file locked.
+    FileId id() const { return id_; }
+
+private:
+    static constexpr std::intptr_t no_handle = -1;
+    friend LockTry try_lock_file(const std::filesystem::path&, FileLock&);
+    void release();
+
+    std::intptr_t handle_ = no_handle;  // a descriptor, or a HANDLE
+    FileId id_;
+};
+
+// Opens `path` and tries once, without waiting, to lock it: busy when
+// another run holds it, failed when it cannot be opened or locked.
+LockTry try_lock_file(const std::filesystem::path& path, FileLock& lock);
+
+// Copies up to `count` bytes of `from`, from `from_offset` on, to `to` at
+// `to_offset`, inside the system: copy_file_range() on Linux, which clones
+// them on file systems that can. The bytes copied: fewer, even none, where
+// the system refuses or has no such call (the caller copies the rest
+// itself, and learns then of any real failure). Neither stream's position
+// moves.
+std::uint64_t copy_in_system(std::FILE* from, std::uint64_t from_offset, std::FILE* to,
+                             std::uint64_t to_offset, std::uint64_t count);
+
+// Waits about `milliseconds`.
+void pause(unsigned milliseconds);
 
 }  // namespace velkord::platform
 

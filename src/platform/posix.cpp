@@ -1,9 +1,12 @@
 // The platform layer on POSIX systems, where a name is its bytes and
 // rename() replaces a file in one step.
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -17,13 +20,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Read by the signal handler, so a lock-free atomic and nothing else.
-std::atomic<const char*> file_to_remove{nullptr};
-static_assert(std::atomic<const char*>::is_always_lock_free);
-
 void remove_and_end(int signal) {
-    if (const char* name = file_to_remove.load()) {
-        unlink(name);  // async-signal-safe, unlike std::remove
+    for (const RemovedOnInterrupt* file = RemovedOnInterrupt::first(); file;
+         file = file->next()) {
+        unlink(file->name());  // async-signal-safe, unlike std::remove
     }
     // Ends the process the way the signal would have, with its status.
     std::signal(signal, SIG_DFL);
@@ -254,7 +254,9 @@ void adopt_attributes(std::FILE* file, const fs::path& replaced) {
     if (fchown(descriptor, old.st_uid, old.st_gid) != 0) {
         static_cast<void>(fchown(descriptor, static_cast<uid_t>(-1), old.st_gid));
     }
-    static_cast<void>(fchmod(descriptor, old.st_mode & 0777));
+    // The whole mode, setgid and sticky bits too (the system clears setgid
+    // itself for a user outside the group).
+    static_cast<void>(fchmod(descriptor, old.st_mode & 07777));
 }
 
 bool replace_file(const fs::path& from, const fs::path& to) {
@@ -279,8 +281,114 @@ bool place_new_file(const fs::path& from, const fs::path& to) {
 
 bool remove_file(const fs::path& path) { return unlink(path.c_str()) == 0; }
 
-void remove_on_interrupt(const fs::path* path) {
-    file_to_remove.store(path ? path->c_str() : nullptr);
+bool flush_to_disk(std::FILE* file) {
+    if (std::fflush(file) != 0) {
+        return false;
+    }
+    const int descriptor = fileno(file);
+#ifdef F_FULLFSYNC
+    // macOS: fsync() reaches the drive, not its platters; this does.
+    if (fcntl(descriptor, F_FULLFSYNC) == 0) {
+        return true;
+    }
+#endif
+    return fsync(descriptor) == 0;
+}
+
+void flush_folder(const fs::path& folder) {
+    const int descriptor =
+        open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        // EINVAL or ENOTSUP: a file system that cannot flush a folder. Any
+        // other failure comes after the rename, which stands; nothing a run
+        // could do would make it surer.
+        static_cast<void>(fsync(descriptor));
+        close(descriptor);
+    }
+}
+
+std::optional<FileId> file_id(const fs::path& path) {
+    struct stat status;
+    if (stat(path.c_str(), &status) != 0) {
+        return std::nullopt;
+    }
+    return FileId{static_cast<std::uint64_t>(status.st_dev),
+                  static_cast<std::uint64_t>(status.st_ino)};
+}
+
+void FileLock::release() {
+    if (handle_ != no_handle) {
+        close(static_cast<int>(handle_));  // gives up the lock
+        handle_ = no_handle;
+    }
+}
+
+LockTry try_lock_file(const fs::path& path, FileLock& lock) {
+    lock.release();
+    // Open for writing where the user may (NFS takes flock() for a byte
+    // range lock, which needs it); a run that may not write the volume
+    // learns so when it makes the new image.
+    int descriptor = open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (descriptor < 0) {
+        descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    }
+    if (descriptor < 0) {
+        return LockTry::failed;
+    }
+    struct stat status;
+    const bool locked =
+        fstat(descriptor, &status) == 0 &&
+        (flock(descriptor, LOCK_EX | LOCK_NB) == 0 ||
+         // A file system that has no locks at all: the run goes on as runs
+         // did before there were locks.
+         errno == ENOLCK || errno == EOPNOTSUPP);
+    if (!locked) {
+        const int cause = errno;
+        close(descriptor);
+        errno = cause;
+        return cause == EWOULDBLOCK ? LockTry::busy : LockTry::failed;
+    }
+    lock.handle_ = descriptor;
+    lock.id_ = FileId{static_cast<std::uint64_t>(status.st_dev),
+                      static_cast<std::uint64_t>(status.st_ino)};
+    return LockTry::taken;
+}
+
+std::uint64_t copy_in_system(std::FILE* from, std::uint64_t from_offset, std::FILE* to,
+                             std::uint64_t to_offset, std::uint64_t count) {
+    std::uint64_t copied = 0;
+#ifdef __linux__
+    if (from_offset > INT64_MAX || to_offset > INT64_MAX) {
+        return 0;
+    }
+    loff_t in = static_cast<loff_t>(from_offset);
+    loff_t out = static_cast<loff_t>(to_offset);
+    while (copied < count) {
+        // At most 1 GiB a call, as the system itself takes at most 2 GiB.
+        const std::size_t part =
+            static_cast<std::size_t>(std::min<std::uint64_t>(count - copied, 1 << 30));
+        const ssize_t done = copy_file_range(fileno(from), &in, fileno(to), &out, part, 0);
+        if (done <= 0) {
+            break;  // the end of the input, or refused (EXDEV, ENOSYS...)
+        }
+        copied += static_cast<std::uint64_t>(done);
+    }
+#else
+    static_cast<void>(from);
+    static_cast<void>(from_offset);
+    static_cast<void>(to);
+    static_cast<void>(to_offset);
+    static_cast<void>(count);
+#endif
+    return copied;
+}
+
+void pause(unsigned milliseconds) {
+    struct timespec wait;
+    wait.tv_sec = static_cast<time_t>(milliseconds / 1000);
+    wait.tv_nsec = static_cast<long>(milliseconds % 1000) * 1000000L;
+    while (nanosleep(&wait, &wait) != 0 && errno == EINTR) {
+    }
 }
 
 }  // namespace velkord::platform

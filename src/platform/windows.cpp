@@ -210,16 +210,24 @@ bool write_console(HANDLE console, const std::string& text) {
     return true;
 }
 
-// Read by the console handler, which runs on a thread of its own.
-std::atomic<const wchar_t*> file_to_remove{nullptr};
-
+// Runs on a thread of its own; the list is made for that.
 BOOL WINAPI remove_and_end(DWORD) {
-    if (const wchar_t* name = file_to_remove.load()) {
+    for (const RemovedOnInterrupt* file = RemovedOnInterrupt::first(); file;
+         file = file->next()) {
         // The file was opened for sharing deletion: it goes when the
         // process ends and closes it.
-        DeleteFileW(name);
+        DeleteFileW(file->name());
     }
     return FALSE;  // the default handler then ends the process
+}
+
+// The byte that runs lock, at 2^62: far past any end a LIF image can have
+// (its entries end below 2^33 sectors, 2^41 bytes), so that no reader of
+// the image's bytes is ever refused.
+constexpr DWORD lock_offset_high = 0x40000000;
+
+HANDLE handle_of(std::FILE* file) {
+    return reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
 }
 
 }  // namespace
@@ -261,7 +269,18 @@ fs::path to_path(const std::string& name) {
 }
 
 std::FILE* open_file(const fs::path& path, const char* mode) {
-    return _wfopen(path.c_str(), widen(mode).c_str());
+    if (mode[0] != 'r') {
+        return _wfopen(path.c_str(), widen(mode).c_str());
+    }
+    // Read sharing deletion too: a run that changes a volume must be able to
+    // put its new image in the place of one that another run is reading.
+    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return nullptr;
+    }
+    return stream_of(handle, _O_RDONLY, "rb");
 }
 
 bool seek(std::FILE* file, std::uint64_t offset) {
@@ -451,8 +470,61 @@ bool place_new_file(const fs::path& from, const fs::path& to) {
 
 bool remove_file(const fs::path& path) { return DeleteFileW(path.c_str()) != 0; }
 
-void remove_on_interrupt(const fs::path* path) {
-    file_to_remove.store(path ? path->c_str() : nullptr);
+bool flush_to_disk(std::FILE* file) {
+    return std::fflush(file) == 0 && FlushFileBuffers(handle_of(file)) != 0;
 }
+
+void flush_folder(const fs::path&) {
+    // Windows flushes no folder; its file systems log the replacement.
+}
+
+std::optional<FileId> file_id(const fs::path& path) {
+    const std::optional<FileIdentity> identity = identity_of(path);
+    if (!identity) {
+        return std::nullopt;
+    }
+    return FileId{identity->volume,
+                  (std::uint64_t{identity->index_high} << 32) | identity->index_low};
+}
+
+void FileLock::release() {
+    if (handle_ != no_handle) {
+        CloseHandle(reinterpret_cast<HANDLE>(handle_));  // gives up the lock
+        handle_ = no_handle;
+    }
+}
+
+LockTry try_lock_file(const fs::path& path, FileLock& lock) {
+    lock.release();
+    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return LockTry::failed;
+    }
+    BY_HANDLE_FILE_INFORMATION data;
+    OVERLAPPED place{};
+    place.OffsetHigh = lock_offset_high;
+    if (!GetFileInformationByHandle(handle, &data) ||
+        !LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                    &place)) {
+        const DWORD cause = GetLastError();
+        CloseHandle(handle);
+        SetLastError(cause);
+        return cause == ERROR_LOCK_VIOLATION || cause == ERROR_IO_PENDING ? LockTry::busy
+                                                                           : LockTry::failed;
+    }
+    lock.handle_ = reinterpret_cast<std::intptr_t>(handle);
+    lock.id_ = FileId{data.dwVolumeSerialNumber,
+                      (std::uint64_t{data.nFileIndexHigh} << 32) | data.nFileIndexLow};
+    return LockTry::taken;
+}
+
+std::uint64_t copy_in_system(std::FILE*, std::uint64_t, std::FILE*, std::uint64_t,
+                             std::uint64_t) {
+    return 0;  // the caller reads and writes: Windows has no such call for a part of a file
+}
+
+void pause(unsigned milliseconds) { Sleep(milliseconds); }
 
 }  // namespace velkord::platform
