@@ -138,11 +138,13 @@ Changed change(const std::string& image, const std::string& purged, const std::s
     EXPECT_TRUE(read_volume(old_image, volume));
     const DirectoryScan scan = scan_directory(old_image, volume, change);
     Changed result;
-    result.layout = choose_layout(volume, scan, change, result.too_many);
+    const Placement placement = choose_layout(volume, scan, change);
+    result.layout = placement.layout;
+    result.too_many = placement.too_many;
     if (result.layout != Layout::no_room) {
         Bytes bytes;
         BlockWriter out(nullptr, &bytes);
-        EXPECT_EQ(write_changed_image(volume, scan, result.layout, change, old_image, old_data, out)
+        EXPECT_EQ(write_changed_image(volume, scan, placement, change, old_image, old_data, out)
                       .end,
                   ChangeEnd::changed);
         EXPECT_TRUE(out.flush());
@@ -192,6 +194,60 @@ TEST(VolumeLayout, FilesGoAfterTheHighestEndOrIntoAPackedVolume) {
         EXPECT_EQ(result.image.substr(0, 2 * sector_size), image.substr(0, 2 * sector_size))
             << label;
         EXPECT_GE(result.image.size(), image.size()) << label;
+    }
+}
+
+// Where files go on volumes that no test image could hold: the plan alone,
+// from the label, the image's length and what the directory scan found.
+TEST(VolumeLayout, NeverGrowsTheImageByMoreThanTheNewFilesNorPastAnEntrysStart) {
+    constexpr std::uint64_t big = std::uint64_t{1} << 40;
+    const struct {
+        const char* what;
+        std::uint32_t directory_sectors;
+        std::uint64_t image_sectors;
+        std::uint64_t capacity;
+        std::uint64_t highest_end;
+        std::uint64_t kept_sectors;
+        std::vector<std::uint64_t> added;  // sectors of each new file
+        Layout layout;
+        std::uint64_t files_start;  // or, for no room, the first that does not fit
+    } cases[] = {
+        {"after the highest end", 2, 24, 24, 10, 6, {2}, Layout::as_is, 10},
+        {"growing by the new sectors", 2, 24, 100, 24, 20, {50}, Layout::as_is, 24},
+        {"an entry far past the image's end", 2, 4, big, 0x80000000, 0, {1}, Layout::packed, 4},
+        {"kept sectors past the image's end", 2, 5, big, 0x80000000, 2, {1}, Layout::no_room, 0},
+        {"the last start an entry holds", 2, big, big, 0xFFFFFFFF, 0, {1}, Layout::as_is,
+         0xFFFFFFFF},
+        {"a start past 32 bits", 2, big, big, 0xFFFFFFFF, std::uint64_t{1} << 32, {1, 1},
+         Layout::no_room, 0},
+        {"a directory of 2^32 - 1 sectors", 0xFFFFFFFF, 3, big, 0x100000001, 0, {1},
+         Layout::no_room, 0},
+    };
+    for (const auto& c : cases) {
+        Volume volume;
+        volume.label.directory_start = 2;
+        volume.label.directory_sectors = c.directory_sectors;
+        volume.label.tracks = volume.label.surfaces = 1;
+        volume.label.sectors_per_track = static_cast<std::uint32_t>(std::min<std::uint64_t>(
+            c.capacity, UINT32_MAX));
+        if (c.capacity > UINT32_MAX) {
+            volume.label.surfaces = static_cast<std::uint32_t>(c.capacity / UINT32_MAX + 1);
+        }
+        volume.image_bytes = c.image_sectors * sector_size;
+        DirectoryScan scan;
+        scan.highest_end = c.highest_end;
+        scan.kept_sectors = c.kept_sectors;
+        VolumeChange change;
+        for (const std::uint64_t sectors : c.added) {
+            NewFile file;
+            file.bytes = sectors * sector_size;
+            change.files.push_back(file);
+        }
+        const Placement placement = choose_layout(volume, scan, change);
+        EXPECT_EQ(placement.layout, c.layout) << c.what;
+        EXPECT_EQ(c.layout == Layout::no_room ? placement.too_many : placement.files_start,
+                  c.files_start)
+            << c.what;
     }
 }
 

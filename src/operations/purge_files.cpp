@@ -11,12 +11,6 @@
 namespace velkord {
 namespace {
 
-// The names of one run that lie on one volume.
-struct VolumePurge {
-    std::string image_name;
-    VolumeChange change;
-};
-
 Report report_not_on_volume(const std::string& name) {
     return failure(printable_name(name) + " is not a file on a LIF volume\n");
 }
@@ -35,14 +29,14 @@ Report report_nothing_to_purge(const Name& name) {
 }  // namespace
 
 Report purge_files(const std::vector<Name>& names) {
-    std::vector<VolumePurge> volumes;
+    std::vector<VolumeEdit> volumes;
     for (const Name& name : names) {
         if (name.kind != NameKind::file_on_volume || !name.entry || name.read_failed) {
             return report_nothing_to_purge(name);
         }
         // One volume may be named in several ways.
-        VolumePurge* volume = nullptr;
-        for (VolumePurge& known : volumes) {
+        VolumeEdit* volume = nullptr;
+        for (VolumeEdit& known : volumes) {
             if (platform::same_file(platform::to_path(known.image_name),
                                     platform::to_path(name.file))
                     .value_or(known.image_name == name.file)) {
@@ -55,23 +49,18 @@ Report purge_files(const std::vector<Name>& names) {
             if (checked.failed) {
                 return checked;
             }
-            volumes.push_back(VolumePurge{name.file, VolumeChange{}});
+            volumes.push_back(VolumeEdit{name.file, VolumeChange{}});
             volume = &volumes.back();
         }
         volume->change.purged.push_back(name.entry->name);
     }
-    Report all;
-    for (VolumePurge& volume : volumes) {
-        const Report one =
-            report_change(change_volume(volume.image_name, volume.change), volume.image_name,
-                          volume.change);
-        all.text += one.text;
-        all.failed = all.failed || one.failed;
-        if (one.failed) {
-            break;  // the volumes after it stay as they were
-        }
+    // All the volumes or none.
+    std::size_t which = 0;
+    const ChangeOutcome outcome = change_volumes(volumes, which);
+    if (outcome.end == ChangeEnd::changed) {
+        return Report{};
     }
-    return all;
+    return report_change(outcome, volumes[which].image_name, volumes[which].change);
 }
 
 }  // namespace velkord

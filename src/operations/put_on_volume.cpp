@@ -108,7 +108,9 @@ Report put_on_volume(const std::vector<Name>& inputs, const Name& destination, P
         file.write = [&source](BlockWriter& out) { return write_source(source, out); };
         change.files.push_back(std::move(file));
     }
-    Report result = report_change(change_volume(image_name, change), image_name, change);
+    std::vector<VolumeEdit> edits{VolumeEdit{image_name, std::move(change)}};
+    std::size_t which = 0;
+    Report result = report_change(change_volumes(edits, which), image_name, edits[0].change);
     if (!result.failed) {
         result.text += warnings;
     }

@@ -45,6 +45,8 @@ Report report_change(const ChangeOutcome& outcome, const std::string& image_name
             break;
         case ChangeEnd::not_a_volume:
             return report_not_found(image_name);
+        case ChangeEnd::in_use:
+            return failure("Error: " + image + " is in use by another run\n");
         case ChangeEnd::read_failed:
             return report_read_error(image_name);
         case ChangeEnd::damaged:

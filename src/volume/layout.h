@@ -19,6 +19,18 @@ namespace velkord {
 
 constexpr std::uint64_t entries_per_sector = sector_size / directory_entry_size;
 
+// The name fields a change purges. Kept as names, not as the entries found,
+// so that memory stays small however many entries bear one name.
+class PurgeSet {
+public:
+    void add(const LifName& name);
+    // True for a live entry whose name field is exactly one of them.
+    bool purges(const LifHeader& entry) const;
+
+private:
+    std::vector<LifName> names_;  // sorted, each once
+};
+
 // What the directory holds, read once before anything is written.
 struct DirectoryScan {
     std::uint64_t used_slots = 0;    // entries before the end mark, or all
@@ -26,7 +38,7 @@ struct DirectoryScan {
                                      // every entry's sectors, purged ones too
     std::uint64_t kept_files = 0;    // entries that stay when it is packed
     std::uint64_t kept_sectors = 0;
-    std::vector<std::uint64_t> purged_slots;  // the files this change purges
+    PurgeSet purged;                 // what this change purges
     bool damaged = false;
     bool failed = false;
     // A new file whose name matches several files, none exactly.
@@ -39,14 +51,23 @@ DirectoryScan scan_directory(InputFile& image, const Volume& volume, const Volum
 
 enum class Layout { as_is, packed, no_room };
 
-// Where the files of `change` go. For no_room, `too_many` is the first of
-// them that does not fit.
-Layout choose_layout(const Volume& volume, const DirectoryScan& scan,
-                     const VolumeChange& change, std::size_t& too_many);
+struct Placement {
+    Layout layout = Layout::as_is;
+    std::uint64_t files_start = 0;  // the sector where the first new file goes
+    std::size_t too_many = 0;       // for no_room: the first file that does not fit
+};
 
-// Gives the files of `change` their start sectors, one after the other
-// from `start` on; the first sector after them.
-std::uint64_t place_new_files(VolumeChange& change, std::uint64_t start);
+// Where the files of `change` go. Besides the capacity and the directory's
+// slots, a layout must not make the image longer than the old one (in
+// whole sectors) and the new files' sectors: a crafted entry far past the
+// image's end, or a directory of billions of sectors, would otherwise have
+// the image written out to its end. Every start sector must fit in an entry.
+Placement choose_layout(const Volume& volume, const DirectoryScan& scan,
+                        const VolumeChange& change);
+
+// The directory entry of a new file whose sectors begin at `start` (which
+// choose_layout has found to fit).
+LifHeaderBytes placed_entry(const NewFile& file, std::uint64_t start);
 
 }  // namespace velkord
 

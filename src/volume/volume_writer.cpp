@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
-#include <map>
+#include <memory>
 
 #include "files/output_file.h"
 #include "lif/volume_label.h"
+#include "volume/volume_lock.h"
 
 namespace velkord {
 namespace {
@@ -37,21 +38,18 @@ public:
         const std::uint64_t end = out_.count() + (to - from);
         const std::uint64_t there = std::min(to, old_bytes_);
         if (from < there) {
-            if (!old_.seek(from)) {
-                return CopyEnd::read_failed;
-            }
-            const CopyEnd copied = out_.copy_from(old_, there - from);
+            const CopyEnd copied = out_.copy_range(old_, from, there - from);
             if (copied != CopyEnd::complete) {
                 return copied;
             }
         }
         fill_to(0x00, end);
-        return CopyEnd::complete;
+        return out_.failed() ? CopyEnd::write_failed : CopyEnd::complete;
     }
 
-    // `byte` up to `to`.
+    // `byte` up to `to`, or until a write fails.
     void fill_to(unsigned char byte, std::uint64_t to) {
-        while (out_.count() < to) {
+        while (out_.count() < to && !out_.failed()) {
             out_.put_repeated(byte, static_cast<std::size_t>(
                                         std::min<std::uint64_t>(to - out_.count(), 1 << 16)));
         }
@@ -65,17 +63,44 @@ private:
     BlockWriter& out_;
 };
 
-// A change to one directory entry: a new entry, or only its type set to 0.
-struct EntryPatch {
-    bool purge = false;
-    LifHeaderBytes bytes{};
-};
+// The entries of the new files, placed one after the other from
+// `files_start` on.
+std::vector<LifHeaderBytes> new_entries(const VolumeChange& change, std::uint64_t files_start) {
+    std::vector<LifHeaderBytes> entries;
+    for (const NewFile& file : change.files) {
+        entries.push_back(placed_entry(file, files_start));
+        files_start += file.bytes / sector_size;
+    }
+    return entries;
+}
 
-// The directory as it was, with the purged files marked, the new entries
-// after the last one, and an end mark after them where there is room. Past
-// the old image's end (where its end mark came early) the slots are 0xFF.
-bool write_directory_as_is(const Volume& volume, const std::map<std::uint64_t, EntryPatch>& patches,
-                           std::uint64_t end, InputFile& old_image, BlockWriter& out) {
+// The directory slot `slot` (its 32 bytes at `bytes`) as the change leaves
+// it: a purged file marked, a new entry after the last one, and an end mark
+// after them.
+void patch_slot(std::uint64_t slot, unsigned char* bytes, const DirectoryScan& scan,
+                const std::vector<LifHeaderBytes>& added) {
+    if (slot < scan.used_slots) {
+        LifHeaderBytes old;
+        std::memcpy(old.data(), bytes, old.size());
+        LifHeader entry = parse_lif_header(old);
+        if (scan.purged.purges(entry)) {
+            entry.file_type = lif_type_purged;
+            const LifHeaderBytes purged = encode_lif_header(entry);
+            std::memcpy(bytes, purged.data(), purged.size());
+        }
+    } else if (slot - scan.used_slots < added.size()) {
+        const LifHeaderBytes& entry = added[slot - scan.used_slots];
+        std::memcpy(bytes, entry.data(), entry.size());
+    } else if (!added.empty() && slot - scan.used_slots == added.size()) {
+        std::memset(bytes, 0xFF, directory_entry_size);  // the end mark
+    }
+}
+
+// The directory up to `end`, each slot as the change leaves it. Past the
+// old image's end (where its end mark came early) the slots are 0xFF.
+bool write_directory_as_is(const Volume& volume, const DirectoryScan& scan,
+                           const std::vector<LifHeaderBytes>& added, std::uint64_t end,
+                           InputFile& old_image, BlockWriter& out) {
     const std::uint64_t start = std::uint64_t{volume.label.directory_start} * sector_size;
     Bytes block(directory_block);
     for (std::uint64_t at = start; at < end; at += block.size()) {
@@ -88,19 +113,8 @@ bool write_directory_as_is(const Volume& volume, const std::map<std::uint64_t, E
             return false;
         }
         const std::uint64_t first_slot = (at - start) / directory_entry_size;
-        for (auto patch = patches.lower_bound(first_slot);
-             patch != patches.end() && patch->first < first_slot + size / directory_entry_size;
-             ++patch) {
-            unsigned char* entry =
-                block.data() + (patch->first - first_slot) * directory_entry_size;
-            LifHeaderBytes bytes = patch->second.bytes;
-            if (patch->second.purge) {
-                std::memcpy(bytes.data(), entry, bytes.size());
-                LifHeader purged = parse_lif_header(bytes);
-                purged.file_type = lif_type_purged;
-                bytes = encode_lif_header(purged);
-            }
-            std::memcpy(entry, bytes.data(), bytes.size());
+        for (std::size_t i = 0; (i + 1) * directory_entry_size <= size; ++i) {
+            patch_slot(first_slot + i, block.data() + i * directory_entry_size, scan, added);
         }
         out.put(block.data(), size);
     }
@@ -120,27 +134,24 @@ ChangeOutcome write_new_files(VolumeChange& change, BlockWriter& out) {
     return ChangeOutcome{};
 }
 
+std::uint64_t new_sectors(const VolumeChange& change) {
+    std::uint64_t sectors = 0;
+    for (const NewFile& file : change.files) {
+        sectors += file.bytes / sector_size;
+    }
+    return sectors;
+}
+
 // As it is: the old bytes with the directory patched, the new files placed
 // after the highest end sector, and the old bytes after them, if any.
-ChangeOutcome write_as_is(const Volume& volume, const DirectoryScan& scan, VolumeChange& change,
-                          InputFile& old_image, BlockWriter& out) {
-    const std::uint64_t slots = std::uint64_t{volume.label.directory_sectors} * entries_per_sector;
-    std::map<std::uint64_t, EntryPatch> patches;
-    for (const std::uint64_t slot : scan.purged_slots) {
-        patches[slot].purge = true;
-    }
-    const std::uint64_t files_end = place_new_files(change, scan.highest_end);
-    std::uint64_t slot = scan.used_slots;
-    for (const NewFile& file : change.files) {
-        patches[slot++].bytes = encode_lif_header(file.entry);
-    }
-    if (!change.files.empty() && slot < slots) {
-        patches[slot].bytes.fill(0xFF);  // the end mark
-    }
+ChangeOutcome write_as_is(const Volume& volume, const DirectoryScan& scan,
+                          const Placement& placement, VolumeChange& change, InputFile& old_image,
+                          BlockWriter& out) {
     ImageWriter image(old_image, volume.image_bytes, out);
     const std::uint64_t directory_start = std::uint64_t{volume.label.directory_start} * sector_size;
     const std::uint64_t directory_bytes_end = directory_end(volume.label) * sector_size;
-    // A purge alone never makes the image longer.
+    // A purge alone never makes the image longer: the directory's unused
+    // tail past the image's end is not written out.
     const std::uint64_t written_directory_end =
         change.files.empty() ? std::min(directory_bytes_end, volume.image_bytes)
                              : directory_bytes_end;
@@ -148,7 +159,8 @@ ChangeOutcome write_as_is(const Volume& volume, const DirectoryScan& scan, Volum
     if (failed(copied)) {
         return copied;
     }
-    if (!write_directory_as_is(volume, patches, written_directory_end, old_image, out)) {
+    if (!write_directory_as_is(volume, scan, new_entries(change, placement.files_start),
+                               written_directory_end, old_image, out)) {
         return {ChangeEnd::read_failed, 0, old_image.error()};
     }
     if (change.files.empty()) {
@@ -157,7 +169,7 @@ ChangeOutcome write_as_is(const Volume& volume, const DirectoryScan& scan, Volum
             out);
     }
     copied = outcome_of_copy(
-        image.copy_old(directory_bytes_end, scan.highest_end * sector_size), out);
+        image.copy_old(directory_bytes_end, placement.files_start * sector_size), out);
     if (failed(copied)) {
         return copied;
     }
@@ -165,46 +177,47 @@ ChangeOutcome write_as_is(const Volume& volume, const DirectoryScan& scan, Volum
     if (failed(written)) {
         return written;
     }
-    const std::uint64_t end = std::max(volume.image_bytes, files_end * sector_size);
-    return outcome_of_copy(image.copy_old(files_end * sector_size, end), out);
+    const std::uint64_t files_end = (placement.files_start + new_sectors(change)) * sector_size;
+    return outcome_of_copy(
+        image.copy_old(files_end, std::max(volume.image_bytes, files_end)), out);
 }
 
 // Packed: the files that stay moved down in directory order with no gaps,
-// the new ones after them, the freed slots 0xFF.
-ChangeOutcome write_packed(const Volume& volume, const DirectoryScan& scan, VolumeChange& change,
-                           InputFile& old_image, InputFile& old_data, BlockWriter& out) {
+// the new ones after them, the freed slots 0xFF, the freed sectors zero, and
+// whatever the image holds past the capacity as it was.
+ChangeOutcome write_packed(const Volume& volume, const DirectoryScan& scan,
+                           const Placement& placement, VolumeChange& change, InputFile& old_image,
+                           InputFile& old_data, BlockWriter& out) {
     ImageWriter image(old_data, volume.image_bytes, out);
     const std::uint64_t directory_start = std::uint64_t{volume.label.directory_start} * sector_size;
     ChangeOutcome copied = outcome_of_copy(image.copy_old(0, directory_start), out);
     if (failed(copied)) {
         return copied;
     }
-    const auto kept = [&](const LifHeader& entry, std::uint64_t slot) {
-        return entry.file_type != lif_type_purged &&
-               !std::binary_search(scan.purged_slots.begin(), scan.purged_slots.end(), slot);
+    const auto kept = [&scan](const LifHeader& entry) {
+        return entry.file_type != lif_type_purged && !scan.purged.purges(entry);
     };
-    // The entries, each with its new start.
+    // The entries, each with its new start (which the placement has found
+    // to fit in 32 bits).
     std::uint64_t next = directory_end(volume.label);
     DirectoryReader entries(old_image, volume);
     LifHeader entry;
     while (entries.next(entry)) {
-        if (kept(entry, entries.slot())) {
+        if (kept(entry)) {
             entry.start_sector = static_cast<std::uint32_t>(next);
             next += entry.sector_count;
             const LifHeaderBytes bytes = encode_lif_header(entry);
             out.put(bytes.data(), bytes.size());
         }
     }
-    const std::uint64_t files_end = place_new_files(change, next);
-    for (const NewFile& file : change.files) {
-        const LifHeaderBytes bytes = encode_lif_header(file.entry);
+    for (const LifHeaderBytes& bytes : new_entries(change, placement.files_start)) {
         out.put(bytes.data(), bytes.size());
     }
     image.fill_to(0xFF, directory_end(volume.label) * sector_size);
     // The sectors, in the same order.
     DirectoryReader files(old_image, volume);
     while (files.next(entry)) {
-        if (kept(entry, files.slot())) {
+        if (kept(entry)) {
             const std::uint64_t from = std::uint64_t{entry.start_sector} * sector_size;
             copied = outcome_of_copy(
                 image.copy_old(from, from + std::uint64_t{entry.sector_count} * sector_size),
@@ -221,8 +234,12 @@ ChangeOutcome write_packed(const Volume& volume, const DirectoryScan& scan, Volu
     if (failed(written)) {
         return written;
     }
-    image.fill_to(0x00, std::max(volume.image_bytes, files_end * sector_size));
-    return ChangeOutcome{};
+    const std::uint64_t files_end = (placement.files_start + new_sectors(change)) * sector_size;
+    const std::uint64_t end = std::max(volume.image_bytes, files_end);
+    const std::uint64_t capacity =
+        std::min(volume_capacity(volume.label), UINT64_MAX / sector_size) * sector_size;
+    image.fill_to(0x00, std::min(end, capacity));
+    return outcome_of_copy(image.copy_old(image.position(), end), out);
 }
 
 // The volume in `image`, checked as the catalog checks it.
@@ -248,50 +265,35 @@ ChangeOutcome read_for_change(const std::string& image_name, InputFile& image, V
     return ChangeOutcome{};
 }
 
-}  // namespace
-
-ChangeOutcome write_changed_image(const Volume& volume, const DirectoryScan& scan, Layout layout,
-                                  VolumeChange& change, InputFile& old_image,
-                                  InputFile& old_data, BlockWriter& out) {
-    return layout == Layout::as_is
-               ? write_as_is(volume, scan, change, old_image, out)
-               : write_packed(volume, scan, change, old_image, old_data, out);
-}
-
-ChangeOutcome check_volume_for_change(const std::string& image_name, bool adding) {
+// Plans the change of `edit` on its volume, which this run has locked, and
+// writes the new image beside it, flushed and closed: `output` then only
+// waits to be put in place.
+ChangeOutcome prepare_change(VolumeEdit& edit, OutputFile& output) {
     InputFile image;
     Volume volume;
     DirectoryScan scan;
-    return read_for_change(image_name, image, volume, VolumeChange{}, adding, scan);
-}
-
-ChangeOutcome change_volume(const std::string& image_name, VolumeChange& change) {
-    InputFile image;
-    Volume volume;
-    DirectoryScan scan;
+    VolumeChange& change = edit.change;
     const ChangeOutcome checked =
-        read_for_change(image_name, image, volume, change, !change.files.empty(), scan);
+        read_for_change(edit.image_name, image, volume, change, !change.files.empty(), scan);
     if (failed(checked)) {
         return checked;
     }
-    std::size_t too_many = 0;
-    const Layout layout = choose_layout(volume, scan, change, too_many);
-    if (layout == Layout::no_room) {
-        return {ChangeEnd::no_room, too_many, {}};
+    const Placement placement = choose_layout(volume, scan, change);
+    if (placement.layout == Layout::no_room) {
+        return {ChangeEnd::no_room, placement.too_many, {}};
     }
     // A volume is never changed in place: begin_output writes a new file
     // beside it, which a device or a pipe could not give.
-    OutputFile output;
-    if (!begin_output(image_name, output) || !output_rewritable(output)) {
+    if (!begin_output(edit.image_name, output) || !output_rewritable(output)) {
         return {ChangeEnd::cannot_create, 0, output.cause};
     }
     BlockWriter out(output.file.get());
-    InputFile data = layout == Layout::packed ? open_input(image_name) : InputFile();
-    if (layout == Layout::packed && !data) {
+    InputFile data = placement.layout == Layout::packed ? open_input(edit.image_name) : InputFile();
+    if (placement.layout == Layout::packed && !data) {
         return {ChangeEnd::read_failed, 0, {}};
     }
     const ChangeOutcome written =
-        write_changed_image(volume, scan, layout, change, image, data, out);
+        write_changed_image(volume, scan, placement, change, image, data, out);
     if (failed(written)) {
         return written;
     }
@@ -301,8 +303,67 @@ ChangeOutcome change_volume(const std::string& image_name, VolumeChange& change)
     // Windows replaces no file that is still open.
     image = InputFile();
     data = InputFile();
-    if (!close_output(output) || !place_output(output)) {
+    if (!close_output(output)) {
         return {ChangeEnd::write_failed, 0, output.cause};
+    }
+    return ChangeOutcome{};
+}
+
+ChangeOutcome outcome_of_lock(const VolumeLocks& locks) {
+    switch (locks.end) {
+        case LockEnd::locked:
+            break;
+        case LockEnd::in_use:
+            return {ChangeEnd::in_use, 0, {}};
+        case LockEnd::failed:
+            return {ChangeEnd::not_a_volume, 0, locks.cause};
+    }
+    return ChangeOutcome{};
+}
+
+}  // namespace
+
+ChangeOutcome write_changed_image(const Volume& volume, const DirectoryScan& scan,
+                                  const Placement& placement, VolumeChange& change,
+                                  InputFile& old_image, InputFile& old_data, BlockWriter& out) {
+    return placement.layout == Layout::as_is
+               ? write_as_is(volume, scan, placement, change, old_image, out)
+               : write_packed(volume, scan, placement, change, old_image, old_data, out);
+}
+
+ChangeOutcome check_volume_for_change(const std::string& image_name, bool adding) {
+    InputFile image;
+    Volume volume;
+    DirectoryScan scan;
+    return read_for_change(image_name, image, volume, VolumeChange{}, adding, scan);
+}
+
+ChangeOutcome change_volumes(std::vector<VolumeEdit>& edits, std::size_t& which) {
+    std::vector<std::string> names;
+    for (const VolumeEdit& edit : edits) {
+        names.push_back(edit.image_name);
+    }
+    // Held until every new image is in place.
+    const VolumeLocks locks = lock_volumes(names);
+    which = locks.which;
+    const ChangeOutcome locked = outcome_of_lock(locks);
+    if (failed(locked)) {
+        return locked;
+    }
+    // Every new image is written before any takes its volume's place: a
+    // failure until then leaves every volume as it was.
+    std::vector<std::unique_ptr<OutputFile>> outputs;
+    for (which = 0; which < edits.size(); ++which) {
+        outputs.push_back(std::make_unique<OutputFile>());
+        const ChangeOutcome prepared = prepare_change(edits[which], *outputs.back());
+        if (failed(prepared)) {
+            return prepared;
+        }
+    }
+    for (which = 0; which < edits.size(); ++which) {
+        if (!place_output(*outputs[which])) {
+            return {ChangeEnd::write_failed, 0, outputs[which]->cause};
+        }
     }
     return ChangeOutcome{};
 }

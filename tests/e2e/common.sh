@@ -35,6 +35,16 @@ run() {
     set -e
 }
 
+# call ARGS...: runs the tool as run does, its output and status its own, so
+# that several may run at once.
+call() {
+    if [ -n "${VELKORD_RUNNER:-}" ]; then
+        LC_ALL=C.UTF-8 $VELKORD_RUNNER "$VELKORD" "$@"
+    else
+        "$VELKORD" "$@"
+    fi
+}
+
 # console TEXT: prints TEXT as the tool prints its lines: with CR LF on
 # Windows.
 console() {
