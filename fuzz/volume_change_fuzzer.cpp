@@ -3,8 +3,10 @@
 // change, the result is no more damaged than the image was, the sectors
 // before the directory and every file it did not touch (its entry but for
 // the start sector, and its sectors, wherever packing moved them) are as
-// they were, and the new files read back byte for byte. When it refuses,
-// the image is unchanged.
+// they were, and the new files read back byte for byte; the image is no
+// shorter, and longer by the new files' sectors at most, and what lies past
+// the capacity is as it was. When it refuses, the image is unchanged.
+// Either way nothing is left beside it.
 //
 // The first three bytes choose the change: what it is, which file it
 // concerns, and the size of the data put on; the rest is the image.
@@ -21,6 +23,7 @@
 
 #include "cli/command_line.h"
 #include "files/input_file.h"
+#include "lif/volume_label.h"
 #include "volume/volume_reader.h"
 #include "work_folder.h"
 
@@ -155,6 +158,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 
     const bool done = !run_command_line(arguments, [](const std::string&) {}).failed;
     const std::string after = read_file(image_name);
+    // Nothing is left beside the volume, whatever happened.
+    for (const auto& file : std::filesystem::directory_iterator(work_folder())) {
+        check(file.path().filename().string().rfind(".velkord-", 0) != 0);
+    }
     if (!done) {
         check(after == before);
         return 0;
@@ -164,6 +171,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     check(now.volume && !now.damaged);
     const std::uint64_t label_end = std::uint64_t{old.label.label.directory_start} * sector_size;
     check(after.compare(0, label_end, before, 0, label_end) == 0);
+    // Never shorter, and longer by the new files' sectors at most.
+    const std::size_t put_sectors = mode == 1 ? 0 : inputs.size() * sectors_for(data.size());
+    check(after.size() >= before.size() &&
+          after.size() <= sectors_for(before.size()) * sector_size + put_sectors * sector_size);
+    // What lies past the capacity is as it was.
+    const std::uint64_t capacity = volume_capacity(old.label.label);
+    if (capacity != 0 && capacity <= before.size() / sector_size) {
+        const std::size_t from = static_cast<std::size_t>(capacity * sector_size);
+        check(after.compare(from, before.size() - from, before, from, before.size() - from) == 0);
+    }
 
     // The files it did not touch, in the same order, entry and sectors.
     std::vector<const LifHeader*> kept_before;

@@ -269,18 +269,18 @@ fs::path to_path(const std::string& name) {
 }
 
 std::FILE* open_file(const fs::path& path, const char* mode) {
-    if (mode[0] != 'r') {
-        return _wfopen(path.c_str(), widen(mode).c_str());
+    // A file is read sharing deletion too: a run that changes a volume must
+    // be able to put its new image in the place of one that another run is
+    // reading. (Devices refuse that sharing: they are opened as before.)
+    if (mode[0] == 'r' && file_info(path).kind == FileKind::regular) {
+        const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle != INVALID_HANDLE_VALUE) {
+            return stream_of(handle, _O_RDONLY, "rb");
+        }
     }
-    // Read sharing deletion too: a run that changes a volume must be able to
-    // put its new image in the place of one that another run is reading.
-    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        return nullptr;
-    }
-    return stream_of(handle, _O_RDONLY, "rb");
+    return _wfopen(path.c_str(), widen(mode).c_str());
 }
 
 bool seek(std::FILE* file, std::uint64_t offset) {

@@ -8,6 +8,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr unsigned retry_ms = 50;
+constexpr unsigned missing_patience_ms = 1000;
 
 struct Target {
     std::size_t index;  // in the names
@@ -48,7 +49,8 @@ Step lock_one(const std::string& name, const Target& target, Clock::time_point d
                            ? Step::locked
                            : Step::moved;
             case platform::LockTry::failed:
-                return Step::failed;
+                // Gone meanwhile: perhaps being replaced (see lock_volumes).
+                return platform::file_id(path) ? Step::failed : Step::moved;
             case platform::LockTry::busy:
                 break;
         }
@@ -62,12 +64,20 @@ Step lock_one(const std::string& name, const Target& target, Clock::time_point d
 }  // namespace
 
 VolumeLocks lock_volumes(const std::vector<std::string>& image_names, unsigned patience_ms) {
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(patience_ms);
+    const Clock::time_point start = Clock::now();
+    const Clock::time_point deadline = start + std::chrono::milliseconds(patience_ms);
     VolumeLocks locks;
     std::vector<Target> order;
     for (;;) {
         locks.held.clear();
         if (!locking_order(image_names, order, locks.which)) {
+            // Where a replacement is not one step (ReplaceFileW can take the
+            // old file away before the new one has its name), a volume that
+            // another run is replacing is missing for a moment.
+            if (Clock::now() - start < std::chrono::milliseconds(missing_patience_ms)) {
+                platform::pause(retry_ms);
+                continue;
+            }
             locks.end = LockEnd::failed;
             locks.cause = platform::last_error();
             return locks;
