@@ -2,8 +2,9 @@
 // the same way everywhere: Unicode arguments and messages, files opened,
 // looked at and replaced by Unicode names, and a half-written file cleared
 // away when the run is interrupted. One small file per system (posix.cpp,
-// windows.cpp) implements it; nothing else in the program depends on the
-// system. Names are UTF-8 everywhere else.
+// windows.cpp, with windows_wildcards.cpp beside it) implements it; nothing
+// else in the program depends on the system. Names are UTF-8 everywhere
+// else.
 #ifndef VELKORD_PLATFORM_PLATFORM_H
 #define VELKORD_PLATFORM_PLATFORM_H
 
@@ -17,7 +18,8 @@
 namespace velkord::platform {
 
 #ifdef _WIN32
-// The arguments after the program's own name, from UTF-16 to UTF-8.
+// The arguments after the program's own name, from UTF-16 to UTF-8, with
+// wildcards expanded as a Unix shell expands them (wildcards.h).
 std::vector<std::string> utf8_arguments(int argc, wchar_t* argv[]);
 #endif
 

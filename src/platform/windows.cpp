@@ -12,6 +12,7 @@
 #include <random>
 
 #include "platform/platform.h"
+#include "platform/wildcards.h"
 
 namespace velkord::platform {
 namespace {
@@ -229,7 +230,8 @@ std::vector<std::string> utf8_arguments(int argc, wchar_t* argv[]) {
     for (int i = 1; i < argc; ++i) {
         arguments.push_back(narrow(argv[i], std::wcslen(argv[i])));
     }
-    return arguments;
+    // cmd and PowerShell pass "*.txt" on as typed.
+    return expand_wildcards(arguments, quoted_arguments(argc, argv));
 }
 
 void prepare_process() {
