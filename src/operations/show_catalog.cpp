@@ -52,6 +52,7 @@ Report show_catalog(InputFile& image, const Volume& volume, const std::string& n
     DirectoryReader directory(image, volume);
     VolumeCheck check(volume);
     Count files = 0;
+    Count cut_files = 0;
     LifHeader entry;
     while (directory.next(entry)) {
         if (entry.file_type == lif_type_purged) {
@@ -60,6 +61,7 @@ Report show_catalog(InputFile& image, const Volume& volume, const std::string& n
         check.add_file(entry);
         append_file(text, entry);
         ++files;
+        cut_files += is_whole(volume, entry) ? 0 : 1;
         if (text.size() >= piece_size) {
             out(text);
             text.clear();
@@ -75,6 +77,10 @@ Report show_catalog(InputFile& image, const Volume& volume, const std::string& n
     const std::uint64_t size = volume_sectors(volume);
     append(text, "%llu files, %llu sectors free\n", files,
            Count{used < size ? size - used : 0});
+    if (cut_files > 0) {
+        text += "Warning: " + printable_name(name) + " is cut short: it ends inside or before ";
+        append(text, "%llu of its files\n", cut_files);
+    }
     if (check.damaged()) {
         text += "Warning: " + printable_name(name) + " is a damaged LIF volume\n";
     }
