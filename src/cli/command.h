@@ -44,6 +44,9 @@ struct Command {
     Format format = Format::lex;  // what adding makes
     std::vector<Name> inputs;     // the names read: every name of /i and /p
     Name destination;             // the name written: the last, or the one of /n
+    // The last name was looked at to choose the operation: where it is a
+    // volume, files go onto it.
+    bool last_decides = false;
 };
 
 }  // namespace velkord

@@ -2,6 +2,7 @@
 
 #include "cli/operation_table.h"
 #include "files/output_file.h"
+#include "platform/platform.h"
 
 namespace velkord {
 namespace {
@@ -131,6 +132,7 @@ Command make_command(const std::vector<std::string>& arguments) {
         const Names wanted = deciding_row(settings).names;
         if (wanted == Names::many_into || wanted == Names::many_onto) {
             command.destination = resolve_name(names.back());
+            command.last_decides = true;
             last = command.destination.kind == NameKind::folder   ? LastName::folder
                    : command.destination.kind == NameKind::volume ? LastName::volume
                                                                   : LastName::other;
@@ -159,6 +161,15 @@ Command make_command(const std::vector<std::string>& arguments) {
 
 Report run_command_line(const std::vector<std::string>& arguments, const TextOut& out) {
     const Command command = make_command(arguments);
+    // Whether the last name is a volume decides what is done: where that
+    // cannot be known, guessing could replace a volume with a single file.
+    const Name& last = command.destination;
+    const bool in_use = platform::is_in_use(last.cause);
+    if (command.last_decides && (last.kind == NameKind::unreadable || in_use)) {
+        Report refused = in_use ? report_in_use(last.file) : report_unreadable(last.typed);
+        refused.to_error_stream = names_standard_output(last.typed);
+        return refused;
+    }
     switch (command.operation) {
         case Operation::no_file_name:
             return failure("Error: no file name\n");

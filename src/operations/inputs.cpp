@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "platform/platform.h"
+
 namespace velkord {
 
 Report open_named(const Name& name, InputFile& input) {
@@ -11,7 +13,13 @@ Report open_named(const Name& name, InputFile& input) {
     if (name.kind == NameKind::file_on_volume && name.ambiguous) {
         return report_ambiguous(name.on_volume, name.file);
     }
+    if (platform::is_in_use(name.cause)) {
+        return report_in_use(name.file);
+    }
     input = open_name(name);
+    if (!input && platform::is_in_use(platform::last_error())) {
+        return report_in_use(name.file);
+    }
     return input ? Report{} : report_not_found(name.typed);
 }
 

@@ -45,6 +45,9 @@ Report new_volume(const Name& volume) {
     const std::string& name = volume.typed;
     // Anything there, a file, a folder or a device, is not made over. (A
     // name that cannot be looked at cannot be made either.)
+    if (volume.kind == NameKind::unknown) {
+        return report_cannot_create(name);
+    }
     if (volume.kind != NameKind::missing && volume.kind != NameKind::file_on_volume) {
         return report_exists(name);
     }

@@ -38,6 +38,11 @@ struct SystemError {
 // The reason the system gave for the last call that failed.
 SystemError last_error();
 
+// True when another program holds the file so that it cannot be used now
+// (Windows: a sharing violation or a lock); never on POSIX systems, where
+// locks only advise.
+bool is_in_use(SystemError error);
+
 enum class Stream { output, error };
 
 // Writes UTF-8 text to standard output or standard error: to a Windows

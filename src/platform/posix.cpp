@@ -114,6 +114,8 @@ void prepare_process() {
 
 SystemError last_error() { return SystemError{errno}; }
 
+bool is_in_use(SystemError) { return false; }
+
 bool print(const std::string& text, Stream stream) {
     std::FILE* to = stream == Stream::error ? stderr : stdout;
     return std::fwrite(text.data(), 1, text.size(), to) == text.size() &&

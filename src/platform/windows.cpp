@@ -244,6 +244,10 @@ void prepare_process() {
 
 SystemError last_error() { return SystemError{static_cast<int>(GetLastError())}; }
 
+bool is_in_use(SystemError error) {
+    return error.code == ERROR_SHARING_VIOLATION || error.code == ERROR_LOCK_VIOLATION;
+}
+
 bool print(const std::string& text, Stream stream) {
     const bool error = stream == Stream::error;
     const HANDLE handle = GetStdHandle(error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);

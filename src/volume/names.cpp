@@ -55,7 +55,12 @@ void resolve_on_volume(Name& name) {
     }
     InputFile image = open_input(image_name);
     Volume volume;
-    if (!image || !read_volume(image, volume)) {
+    if (!image) {
+        name.cause = platform::last_error();
+        name.file = image_name;  // what could not be read
+        return;
+    }
+    if (!read_volume(image, volume)) {
         return;
     }
     name.kind = NameKind::file_on_volume;
@@ -78,6 +83,9 @@ Name resolve_name(const std::string& typed) {
             break;
         case FileKind::regular: {
             InputFile file = open_input(typed);
+            if (!file) {
+                name.cause = platform::last_error();
+            }
             name.kind = !file                            ? NameKind::unreadable
                         : read_volume(file, name.volume) ? NameKind::volume
                                                          : NameKind::file;
@@ -87,9 +95,11 @@ Name resolve_name(const std::string& typed) {
             name.kind = NameKind::stream;
             break;
         case FileKind::device:
-        case FileKind::missing:
         case FileKind::unknown:
-            name.kind = kind == FileKind::device ? NameKind::stream : NameKind::missing;
+        case FileKind::missing:
+            name.kind = kind == FileKind::device    ? NameKind::stream
+                        : kind == FileKind::unknown ? NameKind::unknown
+                                                    : NameKind::missing;
             resolve_on_volume(name);
             break;
     }
@@ -105,6 +115,7 @@ InputFile open_name(const Name& name) {
         case NameKind::file:
         case NameKind::volume:
         case NameKind::stream:
+        case NameKind::unknown:
         case NameKind::unreadable:
             return open_input(name.file);
         case NameKind::file_on_volume:
