@@ -76,8 +76,12 @@ private:
     platform::SystemError error_;
 };
 
-// Opens a whole file to be read; false as a value when it cannot be (a
-// folder counts as such a file).
+// The name that stands for standard input as an input, and for standard
+// output as an output.
+constexpr const char* standard_stream_name = "-";
+
+// Opens a whole file to be read, or standard input for "-"; false as a
+// value when it cannot be (a folder counts as such a file).
 InputFile open_input(const std::string& name);
 
 }  // namespace velkord

@@ -309,8 +309,17 @@ std::string folder_file_name(const LifHeader& header) {
 }
 
 Report copy_files(const std::vector<Name>& inputs, const Name& destination) {
-    return destination.kind == NameKind::folder ? copy_into_folder(inputs, destination.typed)
-                                                : copy_to_file(inputs.front(), destination.typed);
+    if (destination.kind == NameKind::folder) {
+        return copy_into_folder(inputs, destination.typed);
+    }
+    // Every file of a volume goes into a folder, which is never made by
+    // guessing from a name.
+    if (inputs.front().kind == NameKind::volume && destination.kind == NameKind::missing) {
+        return failure("Error: " + printable_name(destination.typed) +
+                       " is not a folder: to copy every file of " +
+                       printable_name(inputs.front().typed) + ", make the folder first\n");
+    }
+    return copy_to_file(inputs.front(), destination.typed);
 }
 
 }  // namespace velkord

@@ -46,7 +46,9 @@ std::string describe_lif_header(const LifHeader& header) {
 
 Report show_header(const Name& name, const TextOut& out) {
     InputFile input;
-    Report report = open_named(name, input);
+    Report report = name.kind == NameKind::folder
+                        ? failure(printable_name(name.typed) + " is a folder\n")
+                        : open_named(name, input);
     if (!report.failed && name.kind == NameKind::volume) {
         report = show_catalog(input, name.volume, name.typed, out);
     } else if (!report.failed) {

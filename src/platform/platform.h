@@ -104,6 +104,10 @@ std::optional<int> named_descriptor(const std::filesystem::path& path);
 // null when the descriptor is not open.
 std::FILE* open_descriptor(int descriptor);
 
+// A stream that reads the bytes of standard input as they are (binary on
+// Windows too), through a copy of its descriptor; null when it is closed.
+std::FILE* open_standard_input();
+
 // Creates `path` for binary writing, failing when it exists already. On
 // POSIX only its owner may read it until adopt_attributes; on Windows it has
 // its folder's permissions until replace_file gives it the replaced file's,

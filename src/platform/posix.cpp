@@ -208,6 +208,18 @@ std::FILE* open_descriptor(int descriptor) {
     return file;
 }
 
+std::FILE* open_standard_input() {
+    const int copy = dup(STDIN_FILENO);
+    if (copy < 0) {
+        return nullptr;
+    }
+    std::FILE* file = fdopen(copy, "rb");
+    if (!file) {
+        close(copy);
+    }
+    return file;
+}
+
 std::FILE* create_new_file(const fs::path& path) {
     // Private until it is complete: the data of a file that only its owner
     // may read never lie open to others, not even after a SIGKILL.

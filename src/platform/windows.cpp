@@ -374,6 +374,20 @@ std::FILE* open_descriptor(int descriptor) {
     return file;
 }
 
+std::FILE* open_standard_input() {
+    const int copy = _dup(0);
+    if (copy < 0) {
+        return nullptr;
+    }
+    // The bytes as they are: no CR LF turned into LF, no Ctrl+Z as the end.
+    _setmode(copy, _O_BINARY);
+    std::FILE* file = _fdopen(copy, "rb");
+    if (!file) {
+        _close(copy);
+    }
+    return file;
+}
+
 std::FILE* create_new_file(const fs::path& path) {
     // Shared for deletion, so that the console handler can remove it while
     // it is open; shared for reading, so that it may be looked at.

@@ -48,6 +48,7 @@ void resolve_on_volume(Name& name) {
         return;
     }
     const std::string image_name = name.typed.substr(0, separator);
+    name.container = image_name;
     const FileKind container = kind_of(image_name);
     name.container_exists = container != FileKind::missing && container != FileKind::unknown;
     if (container != FileKind::regular) {
@@ -76,6 +77,10 @@ Name resolve_name(const std::string& typed) {
     Name name;
     name.typed = typed;
     name.file = typed;
+    if (typed == standard_stream_name) {
+        name.kind = NameKind::stream;
+        return name;
+    }
     const FileKind kind = kind_of(typed);
     switch (kind) {
         case FileKind::directory:
@@ -138,6 +143,9 @@ InputFile open_name(const Name& name) {
 // be looked at (no such folder, no right to it) cannot be written either,
 // which the output itself then says.
 bool may_be_same_file(const std::string& input_file, const std::string& output_name) {
+    if (input_file == standard_stream_name || output_name == standard_stream_name) {
+        return false;  // an output replaces a file only once it is complete
+    }
     const std::filesystem::path output = platform::to_path(output_name);
     const FileKind kind = platform::file_info(output).kind;
     if (kind == FileKind::missing || kind == FileKind::unknown) {

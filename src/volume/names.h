@@ -41,8 +41,10 @@ struct Name {
     // or NAME matches several files, none exactly (NameMatch).
     bool read_failed = false;
     bool ambiguous = false;
-    // For a name that no file has: the part before its last separator exists
-    // (a volume, where the name is a file on one).
+    // The part before the last separator, where there is one; for a name that
+    // no file has, whether that part exists (a volume, where the name is a
+    // file on one).
+    std::string container;
     bool container_exists = false;
     // Why the file, or the image a file on a volume lies on, could not be
     // opened for reading.

@@ -69,11 +69,17 @@ same_bytes again.bin sys1.bin
 expect 0 $'Warning: disk.lif/SYS1 already begins with a LIF header\n' disk.lif/SYS1 twice.lex
 [ "$(wc -c < twice.lex)" = $((32 + 512)) ] || fail "disk.lif/SYS1 as an input"
 
-# A whole volume is refused where a file is wanted; the same file, too.
-for options in "/x" "/x /t" "/c"; do
+# A whole volume is refused where a file is wanted; the same file, too. To
+# a name that does not exist, /c would copy every file of it into a folder.
+for options in "/x" "/x /t"; do
     # shellcheck disable=SC2086
     expect 1 $'disk.lif is a LIF volume: name a file on it as disk.lif/NAME\n' disk.lif out.bin $options
 done
+expect 1 $'Error: out.bin is not a folder: to copy every file of disk.lif, make the folder first\n' \
+    disk.lif out.bin /c
+printf 'x' > exists.bin
+expect 1 $'disk.lif is a LIF volume: name a file on it as disk.lif/NAME\n' disk.lif exists.bin /c
+rm exists.bin
 [ ! -e out.bin ] || fail "a whole volume made an output"
 expect 1 $'impossible to create disk.lif: it is the input file\n' disk.lif/SYS1 disk.lif /c
 printf 'short' > not.lif
@@ -102,7 +108,8 @@ sep=/
 expect 1 "Error: PROG and prog would both be written as empty${sep}PROG.LEX
 " twins.lif empty /c
 only_files empty
-expect 1 $'Error: too many file names\n' disk.lif/SYS1 disk.lif/NOTES out.lif /c
+expect 1 $'Error: out.lif not found: make it first, with /n for a volume or mkdir for a folder\n' \
+    disk.lif/SYS1 disk.lif/NOTES out.lif /c
 # Only /c and /copy copy: any other /c... is an unknown option.
 expect 0 $'Warning: disk.lif is a LIF volume\n' disk.lif /cc out.lex
 
