@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "lif/file_types.h"
+#include "operations/add_header.h"
 #include "volume/names.h"
 
 namespace velkord {
@@ -47,8 +48,7 @@ struct CommandSettings {
 
 struct Command {
     Operation operation = Operation::show_usage;
-    Format format = Format::lex;  // what adding makes
-    bool format_given = false;    // a type option was written
+    AddFormat format;             // what adding makes, and whether it was asked for
     std::string not_an_option;    // for Operation::not_an_option
     std::size_t names = 0;        // how many names were given
     std::vector<Name> inputs;     // the names read: every name of /i and /p

@@ -158,8 +158,7 @@ Command make_command(const std::vector<std::string>& arguments) {
     const CommandSettings settings = parse_command_line(arguments);
     const std::vector<std::string>& names = settings.names;
     Command command;
-    command.format = settings.format;
-    command.format_given = settings.format_given;
+    command.format = AddFormat{settings.format, settings.format_given};
     command.not_an_option = settings.not_an_option;
     command.names = names.size();
     // Only the operations that take many files into their last name look

@@ -185,6 +185,10 @@ OutputResult write_output(const std::string& name, const OutputOptions& options,
         case CopyEnd::stopped:
             return {OutputEnd::stopped, end, {}};
     }
+    if (options.modified) {
+        // What cannot be set (on a device) is no error.
+        static_cast<void>(platform::set_modified_time(output.file.get(), *options.modified));
+    }
     if (!close_output(output) || !place_output(output)) {
         return {OutputEnd::write_failed, CopyEnd::write_failed, output.cause};
     }

@@ -17,10 +17,6 @@
 namespace velkord {
 namespace {
 
-// The most live files of one volume that a copy into a folder plans at
-// once: every one of them is remembered until the names are checked.
-constexpr std::uint64_t most_files_per_volume = 65536;
-
 // One file to be written.
 struct CopyJob {
     std::string source;     // DISK.LIF/NAME, or the single file's name
@@ -105,6 +101,8 @@ Report copy_one(const CopyJob& job, InputFile& input) {
     const std::uint64_t size = job_size(job, input);
     OutputOptions options;
     options.expected_size = size;
+    // The copy keeps its date where the system shows it: as its time.
+    options.modified = time_of_lif_date(job.entry.date);
     const OutputResult written = write_output(
         job.output, options, [&](OutputStream& out) { return out.blocks().copy_from(input, size); });
     return report_output(written, job.source, job.output);
@@ -131,26 +129,6 @@ bool holds_job(const CopyJob& job, const std::string& path) {
     return true;
 }
 
-// The live files of a volume, counted before any of them is planned.
-Report count_files(const Name& name, InputFile& input) {
-    DirectoryReader directory(input, name.volume);
-    std::uint64_t files = 0;
-    LifHeader entry;
-    while (directory.next(entry)) {
-        files += entry.file_type != lif_type_purged ? 1 : 0;
-    }
-    if (directory.failed()) {
-        return report_read_error(name.typed);
-    }
-    if (files > most_files_per_volume) {
-        char count[24];
-        std::snprintf(count, sizeof count, "%llu", static_cast<unsigned long long>(files));
-        return failure("Error: " + printable_name(name.typed) + " holds too many files (" + count +
-                       ")\n");
-    }
-    return Report{};
-}
-
 // The jobs for one input into `folder`: every file of a volume, or the one
 // file the input names.
 Report plan_into_folder(const Name& name, const std::string& folder,
@@ -169,7 +147,7 @@ Report plan_into_folder(const Name& name, const std::string& folder,
         jobs.push_back(job);
         return Report{};
     }
-    Report counted = count_files(name, input);
+    Report counted = check_file_count(name, input);
     if (counted.failed) {
         return counted;
     }

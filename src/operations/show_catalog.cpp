@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "files/utf8.h"
 #include "lif/file_types.h"
 #include "report/printable_name.h"
 
@@ -27,8 +28,10 @@ void append(std::string& text, const char* format, Values... values) {
 
 void append_file(std::string& text, const LifHeader& entry) {
     const char* type = lif_type_name(entry.file_type);
-    const std::string name(entry.name.begin(), entry.name.end());
-    text += printable_name(name);
+    // Padded to its column by characters, so that names outside ASCII line up.
+    const std::string name = printable_name(lif_name_text(entry.name));
+    text += name;
+    text.append(lif_name_size - std::min(lif_name_size, utf8_characters(name)), ' ');
     append(text, " %-5s %04X %8llu %8llu %9llu  ", type ? type : "-",
            unsigned{entry.file_type}, Count{entry.start_sector}, Count{entry.sector_count},
            Count{lif_data_bytes(entry)});

@@ -41,6 +41,9 @@ std::string describe_lif_header(const LifHeader& header) {
     append_line(text, "File length = %ld nibbles (%ld bytes)\n",
                 static_cast<long>(header.nibble_count),
                 static_cast<long>(payload_bytes(header.nibble_count)));
+    if (is_valid_lif_date(header.date)) {
+        text += "File date = " + format_lif_date(header.date) + "\n";
+    }
     return text + plausibility_warning(header);
 }
 

@@ -77,7 +77,8 @@ enum class FileKind {
 };
 struct FileInfo {
     FileKind kind = FileKind::unknown;
-    std::uint64_t size = 0;  // of a regular file
+    std::uint64_t size = 0;      // of a regular file
+    std::int64_t modified = 0;   // of a regular file: seconds since 1970
 };
 
 // What a name leads to, links followed.
@@ -107,6 +108,10 @@ std::FILE* open_descriptor(int descriptor);
 // A stream that reads the bytes of standard input as they are (binary on
 // Windows too), through a copy of its descriptor; null when it is closed.
 std::FILE* open_standard_input();
+
+// Sets the time an open file was last changed (seconds since 1970); false
+// when that fails.
+bool set_modified_time(std::FILE* file, std::int64_t seconds);
 
 // Creates `path` for binary writing, failing when it exists already. On
 // POSIX only its owner may read it until adopt_attributes; on Windows it has

@@ -32,7 +32,8 @@ void remove_and_end(int signal) {
 
 FileInfo info_of(const struct stat& status) {
     if (S_ISREG(status.st_mode)) {
-        return {FileKind::regular, static_cast<std::uint64_t>(status.st_size)};
+        return {FileKind::regular, static_cast<std::uint64_t>(status.st_size),
+                static_cast<std::int64_t>(status.st_mtime)};
     }
     if (S_ISDIR(status.st_mode)) {
         return {FileKind::directory, 0};
@@ -206,6 +207,15 @@ std::FILE* open_descriptor(int descriptor) {
         close(copy);
     }
     return file;
+}
+
+bool set_modified_time(std::FILE* file, std::int64_t seconds) {
+    struct timespec times[2];
+    times[0].tv_sec = 0;
+    times[0].tv_nsec = UTIME_OMIT;  // the time it was last read stays
+    times[1].tv_sec = static_cast<time_t>(seconds);
+    times[1].tv_nsec = 0;
+    return futimens(fileno(file), times) == 0;
 }
 
 std::FILE* open_standard_input() {

@@ -115,11 +115,21 @@ FileKind kind_of_error(DWORD error) {
     }
 }
 
-FileInfo info_of(DWORD attributes, DWORD size_high, DWORD size_low) {
+// FILETIME counts 100 ns from 1601; files here count seconds from 1970.
+constexpr std::int64_t filetime_per_second = 10000000;
+constexpr std::int64_t filetime_of_1970 = 116444736000000000;
+
+std::int64_t seconds_of(const FILETIME& time) {
+    const std::int64_t ticks =
+        static_cast<std::int64_t>((std::uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime);
+    return (ticks - filetime_of_1970) / filetime_per_second;
+}
+
+FileInfo info_of(DWORD attributes, DWORD size_high, DWORD size_low, const FILETIME& written) {
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-        return {FileKind::directory, 0};
+        return {FileKind::directory, 0, 0};
     }
-    return {FileKind::regular, (std::uint64_t{size_high} << 32) | size_low};
+    return {FileKind::regular, (std::uint64_t{size_high} << 32) | size_low, seconds_of(written)};
 }
 
 // Opens whatever a name leads to, links followed, only to look at it: any
@@ -284,7 +294,8 @@ FileInfo file_info(const fs::path& path) {
         return {kind_of_error(GetLastError()), 0};
     }
     if (!(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-        return info_of(data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow);
+        return info_of(data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow,
+                       data.ftLastWriteTime);
     }
     // A link's own attributes say nothing of the file it leads to.
     const HANDLE handle = open_to_look(path);
@@ -297,7 +308,8 @@ FileInfo file_info(const fs::path& path) {
     if (!known) {
         return {};
     }
-    return info_of(target.dwFileAttributes, target.nFileSizeHigh, target.nFileSizeLow);
+    return info_of(target.dwFileAttributes, target.nFileSizeHigh, target.nFileSizeLow,
+                   target.ftLastWriteTime);
 }
 
 FileInfo file_info(std::FILE* file) {
@@ -315,7 +327,8 @@ FileInfo file_info(std::FILE* file) {
             if (!GetFileInformationByHandle(handle, &data)) {
                 return {};
             }
-            return info_of(data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow);
+            return info_of(data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow,
+                           data.ftLastWriteTime);
         }
         default:
             return {};
@@ -372,6 +385,16 @@ std::FILE* open_descriptor(int descriptor) {
         _close(copy);
     }
     return file;
+}
+
+bool set_modified_time(std::FILE* file, std::int64_t seconds) {
+    const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+    const std::uint64_t ticks =
+        static_cast<std::uint64_t>(seconds * filetime_per_second + filetime_of_1970);
+    FILETIME written;
+    written.dwLowDateTime = static_cast<DWORD>(ticks & 0xFFFFFFFF);
+    written.dwHighDateTime = static_cast<DWORD>(ticks >> 32);
+    return handle != INVALID_HANDLE_VALUE && SetFileTime(handle, nullptr, nullptr, &written);
 }
 
 std::FILE* open_standard_input() {

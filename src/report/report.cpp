@@ -95,6 +95,10 @@ std::string warning_lif_volume(const std::string& name) {
     return "Warning: " + printable_name(name) + " is a LIF volume\n";
 }
 
+std::string warning_text_as_lex(const std::string& name) {
+    return "Warning: " + printable_name(name) + " looks like text: add /t to make a TEXT file\n";
+}
+
 std::string warning_unusable_name(const std::string& field) {
     return "Warning: the HP-71B cannot use the file name \"" +
            printable_name(field) + "\"\n";

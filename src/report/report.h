@@ -55,6 +55,7 @@ std::string hint_text_file(const std::string& name);
 std::string hint_basic_program(const std::string& name);
 std::string warning_lif_header(const std::string& name);
 std::string warning_lif_volume(const std::string& name);
+std::string warning_text_as_lex(const std::string& name);
 // `field` is the header's name field without its trailing spaces.
 std::string warning_unusable_name(const std::string& field);
 

@@ -43,6 +43,7 @@ File start sector   = 0
 File len in sectors = 1
 Implementation code = 8001
 File length = 443 nibbles (222 bytes)
+File date = 2000-01-02 01:15:57
 "
 for name in disk.lif/SYS1 disk.lif/sys1 disk.lif/Sys1.bas; do
     expect 0 "$sys1" "$name" /i
