@@ -59,12 +59,12 @@ for pattern in '*.zzz' '*.htm' 's*\A.lex' 'x *.lex'; do
 " "$pattern" /i
 done
 
-# Options are never expanded: /? shows the usage, and -? stays a name even
-# with a file -x there.
+# Options are never expanded: /? shows the usage, and -? is refused as what
+# it is, even with a file -x there.
 run '/?'
 [ "$status" = 0 ] && grep -q '^Syntax : VELKORD' printed || fail "velkord /?: no usage text"
 printf 'x' > -x
-expect 1 "-? not found
+expect 1 "Error: -? is not an option: options begin with /; write ./-? for a file of that name
 " '-?' out.lif
 [ ! -e out.lif ] || fail "-? was expanded to -x"
 
