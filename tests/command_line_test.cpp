@@ -35,7 +35,8 @@ TEST(CommandLine, ArgumentScan) {
         {{"/", "/z", "/9", "/Lb", "a"}, "L [a]"},
         {{"a", "b", "c"}, "L [a] [b] [c]"},
         {{"", "a", "", "b", ""}, "L [a] [b]"},  // an empty argument names nothing
-        {{"-t", "/tmp"}, "T [-t]"},  // only '/' starts an option
+        {{"-t", "/tmp"}, "T"},  // '-' starts no option, and names no file either
+        {{"-", "/b", "-"}, "B [-] [-]"},  // standard input and output
         // A second '/' makes an absolute path, wherever it stands.
         {{"/home/me/prog.bin", "PROG.LEX"}, "L [/home/me/prog.bin] [PROG.LEX]"},
         {{"prog.bin", "OUT", "/home/me/x.LEX"}, "L [prog.bin] [OUT] [/home/me/x.LEX]"},
@@ -61,7 +62,14 @@ TEST(CommandLine, DecisionOrder) {
         {{"a", "b", "c", "/i"}, O::show_headers},
         {{"a", "b", "c"}, O::too_many_names},
         {{"a", "b", "c", "/x"}, O::too_many_names},
-        {{"a", "/x", "/t"}, O::list_lines},
+        {{"a", "/x", "/t"}, O::no_destination},
+        {{"a", "b", "/x", "/t"}, O::list_lines},
+        // Habits from other tools: --help first, then --version; any
+        // other word that begins with '-' is refused.
+        {{"a", "--HELP", "-x", "--version"}, O::show_usage},
+        {{"a", "-x", "--Version"}, O::show_version},
+        {{"a", "b", "-x", "/i"}, O::not_an_option},
+        {{"-", "-"}, O::add_header},
         {{"a", "/x", "/i"}, O::show_headers},
         {{"a", "b", "/x", "/b"}, O::strip_header},
         {{"a", "b", "/t"}, O::add_header},

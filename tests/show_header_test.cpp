@@ -29,7 +29,8 @@ TEST(ShowHeader, DescribesEveryField) {
           0, 2, 0, 1, 0x23, 0x45, 9, 9, 9, 9, 9, 9, 0x12, 0x34, 1, 0, 0, 7},
          "File name = AB\nFile type = ABCD\n"
          "File start sector   = 2\nFile len in sectors = 9029\n"
-         "Implementation code = 1234\nFile length = 1 nibbles (1 bytes)\n" +
+         "Implementation code = 1234\nFile length = 1 nibbles (1 bytes)\n"
+         "File date = 2009-09-09 09:09:09\n" +
              warning},
     };
     for (const auto& c : cases) {

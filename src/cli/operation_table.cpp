@@ -18,6 +18,10 @@ namespace {
 
 Report run_usage(const Command&, const TextOut&) { return Report{usage_text(), false}; }
 
+Report run_version(const Command&, const TextOut&) {
+    return Report{"velkord " + version_text() + "\n", false};
+}
+
 Report run_show_headers(const Command& command, const TextOut& out) {
     return show_headers(command.inputs, out);
 }
@@ -62,7 +66,8 @@ constexpr OperationRow rows[] = {
     {'C', "COPY", Operation::copy_files, Names::many_into, run_copy_files},
     {'P', "PURGE", Operation::purge_files, Names::any, run_purge_files},
     {'N', "NEW", Operation::new_volume, Names::one, run_new_volume},
-    // No option of their own: /x with /t, and adding a header.
+    // No option of their own: --version, /x with /t, and adding a header.
+    {'\0', nullptr, Operation::show_version, Names::none, run_version},
     {'\0', nullptr, Operation::list_lines, Names::pair, run_list_lines},
     {'\0', nullptr, Operation::add_header, Names::many_onto, run_add_header},
 };

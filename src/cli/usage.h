@@ -8,6 +8,9 @@ namespace velkord {
 
 std::string usage_text();
 
+// The version of this release: "1.3".
+std::string version_text();
+
 }  // namespace velkord
 
 #endif

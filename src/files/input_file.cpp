@@ -84,7 +84,9 @@ bool InputFile::seek(std::uint64_t position) {
 }
 
 InputFile open_input(const std::string& name) {
-    File file = unbuffered(File(platform::open_file(platform::to_path(name), "rb")));
+    File file = unbuffered(File(name == standard_stream_name
+                                    ? platform::open_standard_input()
+                                    : platform::open_file(platform::to_path(name), "rb")));
     if (!file) {
         return InputFile();
     }
@@ -94,11 +96,12 @@ InputFile open_input(const std::string& name) {
     if (info.kind == platform::FileKind::directory) {
         return InputFile();
     }
-    std::optional<std::uint64_t> size;
-    if (info.kind == platform::FileKind::regular) {
-        size = info.size;
+    if (info.kind != platform::FileKind::regular) {
+        return InputFile(std::move(file), std::nullopt);
     }
-    return InputFile(std::move(file), size);
+    InputFile input(std::move(file), info.size);
+    input.set_modified(info.modified);
+    return input;
 }
 
 }  // namespace velkord

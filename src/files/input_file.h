@@ -38,6 +38,9 @@ public:
     // opened, or of a prefix and the part present; nothing for a pipe or a
     // device.
     std::optional<std::uint64_t> size() const { return size_; }
+    // When a regular file was last changed (seconds since 1970).
+    std::optional<std::int64_t> modified() const { return modified_; }
+    void set_modified(std::int64_t seconds) { modified_ = seconds; }
 
     // Reads up to `size` bytes; fewer only where the input ends or fails.
     std::size_t read(unsigned char* data, std::size_t size);
@@ -69,6 +72,7 @@ private:
 
     File file_;
     std::optional<std::uint64_t> size_;
+    std::optional<std::int64_t> modified_;
     Prefix prefix_{};
     std::size_t prefix_size_ = 0;
     std::uint64_t start_ = 0;          // where the bytes after the prefix begin
@@ -82,8 +86,12 @@ private:
     platform::SystemError error_;
 };
 
-// Opens a whole file to be read; false as a value when it cannot be (a
-// folder counts as such a file).
+// The name that stands for standard input as an input, and for standard
+// output as an output.
+constexpr const char* standard_stream_name = "-";
+
+// Opens a whole file to be read, or standard input for "-"; false as a
+// value when it cannot be (a folder counts as such a file).
 InputFile open_input(const std::string& name);
 
 }  // namespace velkord

@@ -67,7 +67,10 @@ bool begin_output(const std::string& destination_name, OutputFile& output) {
     if (destination.filename().empty()) {
         return false;  // no name at all, or a folder's
     }
-    if (const std::optional<int> descriptor = platform::named_descriptor(destination)) {
+    const std::optional<int> descriptor = destination_name == standard_stream_name
+                                              ? std::optional<int>(1)
+                                              : platform::named_descriptor(destination);
+    if (descriptor) {
         // Reopening it by name would start a redirected file again at its
         // beginning, and a rename would put a new file in its place.
         output.file = unbuffered(File(platform::open_descriptor(*descriptor)));
@@ -98,7 +101,7 @@ bool output_rewritable(const OutputFile& output) {
 }
 
 bool names_standard_output(const std::string& name) {
-    return platform::named_descriptor(platform::to_path(name)) == 1;
+    return name == standard_stream_name || platform::named_descriptor(platform::to_path(name)) == 1;
 }
 
 namespace {
@@ -187,6 +190,10 @@ OutputResult write_output(const std::string& name, const OutputOptions& options,
             return {OutputEnd::write_failed, end, blocks.error()};
         case CopyEnd::stopped:
             return {OutputEnd::stopped, end, {}};
+    }
+    if (options.modified) {
+        // What cannot be set (on a device) is no error.
+        static_cast<void>(platform::set_modified_time(output.file.get(), *options.modified));
     }
     if (!close_output(output) || !place_output(output)) {
         return {OutputEnd::write_failed, CopyEnd::write_failed, output.cause};

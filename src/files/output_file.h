@@ -93,6 +93,9 @@ struct OutputOptions {
     // An input that ends before its data do still gives its output: the
     // bytes it holds are what the user can save of a damaged file.
     bool salvage = false;
+    // The time the output is given as last changed (seconds since 1970);
+    // else the time it was written.
+    std::optional<std::int64_t> modified;
 };
 
 // Where a producer puts the output's bytes.

@@ -1,5 +1,6 @@
 #include "operations/add_header.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "content/lif_data.h"
@@ -57,20 +58,39 @@ std::string input_warning(InputFile& input, const std::string& input_name) {
     return std::string();
 }
 
+// The start of a regular input, which is read again from its start later.
+std::string sample_of(InputFile& input) {
+    std::string sample(
+        static_cast<std::size_t>(std::min<std::uint64_t>(input.size().value_or(0), text_sample_size)),
+        '\0');
+    sample.resize(input.read(reinterpret_cast<unsigned char*>(sample.data()), sample.size()));
+    if (!input.rewind()) {
+        return std::string();  // looked at no further: the copy will say why
+    }
+    return sample;
+}
+
 }  // namespace
 
 std::string name_warning(const LifName& name) {
     return is_hp71_name(name) ? std::string() : warning_unusable_name(lif_name_text(name));
 }
 
-std::string add_warnings(InputFile& input, const std::string& input_name, Format format,
+std::string add_warnings(InputFile& input, const std::string& input_name, AddFormat format,
                          const LifName& stored_name) {
     // (A raw add refuses an input without a size, a pipe, before it reads.)
-    const bool readable = format == Format::text || input.size();
-    return (readable ? input_warning(input, input_name) : "") + name_warning(stored_name);
+    const bool readable = format.format == Format::text || input.size();
+    std::string warnings =
+        (readable ? input_warning(input, input_name) : "") + name_warning(stored_name);
+    if (format.format == Format::lex && !format.given && input.size() &&
+        looks_like_text(sample_of(input))) {
+        warnings += warning_text_as_lex(input_name);
+    }
+    return warnings;
 }
 
-Report add_header(const Name& input_name, const Name& destination, Format format) {
+Report add_header(const Name& input_name, const Name& destination, AddFormat chosen) {
+    const Format format = chosen.format;
     const std::string& name = input_name.typed;
     const std::string& destination_name = destination.typed;
     InputFile input;
@@ -80,7 +100,7 @@ Report add_header(const Name& input_name, const Name& destination, Format format
     }
     // A whole volume is a file like any other here, and warned about.
     const std::string warnings =
-        add_warnings(input, name, format, lif_name_field(destination_name));
+        add_warnings(input, name, chosen, lif_name_field(destination_name));
     const bool text = format == Format::text;
     if (text && is_utf16_text(input)) {
         return report_utf16_text(name);

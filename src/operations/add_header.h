@@ -12,15 +12,23 @@
 
 namespace velkord {
 
+// What the add operation makes, and whether the user said so: text made
+// into a LEX file by default is most likely a slip.
+struct AddFormat {
+    Format format = Format::lex;
+    bool given = false;
+};
+
 // Turns `input` into the LIF file `destination` in `format`: a header, the
 // data, then 0xFF to the sector boundary. Failures of the input that can be
 // seen before writing (missing, the destination itself, too large) leave
 // the destination untouched.
-Report add_header(const Name& input, const Name& destination, Format format);
+Report add_header(const Name& input, const Name& destination, AddFormat format);
 
 // The warnings for an add that is likely a slip: an input that is a LIF file
-// or a volume already, and a stored name that the HP-71B cannot use.
-std::string add_warnings(InputFile& input, const std::string& input_name, Format format,
+// or a volume already, a stored name that the HP-71B cannot use, and text
+// made into a LEX file only because no type was given.
+std::string add_warnings(InputFile& input, const std::string& input_name, AddFormat format,
                          const LifName& stored_name);
 
 // The warning for a name the HP-71B cannot use; empty for one it can.

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <set>
 
+#include "files/case_fold.h"
 #include "files/output_file.h"
 #include "lif/file_types.h"
 #include "operations/inputs.h"
@@ -17,12 +19,12 @@ namespace {
 
 // One file to be written.
 struct CopyJob {
-    std::string source;     // the name that says where it comes from
-    std::string file_name;  // the file it is read from (a volume's image)
+    std::string source;     // DISK.LIF/NAME, or the single file's name
+    const Name* input;      // the name given, that it comes from
     bool on_volume = false;
-    Volume volume;          // the one it lies on
     LifHeader entry;        // its header, as in the directory
     std::string output;
+    bool identical = false;  // the output holds exactly its bytes already
 };
 
 std::string upper_case(std::string text) {
@@ -30,45 +32,101 @@ std::string upper_case(std::string text) {
     return text;
 }
 
-// CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9: whatever follows them, Windows
-// takes such a name for the device.
+// The names Windows takes for a device, whatever follows them: CON, PRN,
+// AUX, NUL, CONIN$, CONOUT$, COM0-COM9 and LPT0-LPT9, and COM or LPT with a
+// superscript 1, 2 or 3.
 bool is_windows_device(const std::string& name) {
     const std::string stem = upper_case(name.substr(0, name.find_first_of(". ")));
-    for (const char* device : {"CON", "PRN", "AUX", "NUL"}) {
+    for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"}) {
         if (stem == device) {
             return true;
         }
     }
-    return stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0) &&
-           stem[3] >= '1' && stem[3] <= '9';
+    const bool port = stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0;
+    const std::string number = port ? stem.substr(3) : std::string();
+    return (number.size() == 1 && number[0] >= '0' && number[0] <= '9') ||
+           number == "\xC2\xB9" || number == "\xC2\xB2" || number == "\xC2\xB3";
+}
+
+// A name in a folder, joined as the system joins them. A Windows drive
+// letter alone ("Q:") stands for that drive's current folder, which the
+// name follows directly.
+std::string in_folder(const std::string& folder, const std::string& name) {
+#ifdef _WIN32
+    const char separator = '\\';
+    const bool drive_alone = folder.size() == 2 && folder[1] == ':';
+#else
+    const char separator = '/';
+    const bool drive_alone = false;
+#endif
+    const bool separated = !folder.empty() && (folder.back() == '/' || folder.back() == '\\');
+    return folder + (separated || drive_alone ? "" : std::string(1, separator)) + name;
+}
+
+// A file on a volume, named as the user names it.
+std::string on_volume(const std::string& volume, const std::string& name) {
+    return volume + "/" + name;
 }
 
 // The job for a file on a volume, or for a single LIF file; false for
 // anything else.
 bool plan_job(const Name& name, InputFile& input, CopyJob& job) {
-    job = CopyJob{name.typed, name.file, name.kind == NameKind::file_on_volume, name.volume,
-                  LifHeader{}, ""};
+    job = CopyJob{name.typed, &name, name.kind == NameKind::file_on_volume, LifHeader{}, "",
+                  false};
     return read_single_lif_file(name, input, job.entry);
 }
 
-// The bytes of `job`, read from `input`, into its output: a file on a volume
-// as far as its sectors go (what the image holds of them, reported when it
-// is cut), a single LIF file whole, with whatever follows its sectors.
+InputFile open_job(const CopyJob& job) {
+    if (!job.on_volume) {
+        return open_input(job.input->file);
+    }
+    return open_file_on_volume(
+        unbuffered(File(platform::open_file(platform::to_path(job.input->file), "rb"))),
+        job.input->volume, job.entry);
+}
+
+// A file on a volume is copied only whole: one cut by the image's end
+// would give a file that claims sectors it does not hold.
+bool is_cut(const CopyJob& job) { return job.on_volume && !is_whole(job.input->volume, job.entry); }
+
+// The bytes a job writes: a file on a volume as far as its sectors go, a
+// single LIF file whole, with whatever follows its sectors.
+std::uint64_t job_size(const CopyJob& job, const InputFile& input) {
+    return job.on_volume ? lif_header_size + std::uint64_t{job.entry.sector_count} * sector_size
+                         : input.size().value_or(0);
+}
+
+// The bytes of `job`, read from `input`, into its output.
 Report copy_one(const CopyJob& job, InputFile& input) {
-    const std::uint64_t size =
-        job.on_volume ? lif_header_size + std::uint64_t{job.entry.sector_count} * sector_size
-                      : input.size().value_or(0);
+    const std::uint64_t size = job_size(job, input);
     OutputOptions options;
     options.expected_size = size;
-    options.salvage = job.on_volume;
+    // The copy keeps its date where the system shows it: as its time.
+    options.modified = time_of_lif_date(job.entry.date);
     const OutputResult written = write_output(
         job.output, options, [&](OutputStream& out) { return out.blocks().copy_from(input, size); });
     return report_output(written, job.source, job.output);
 }
 
-std::string in_folder(const std::string& folder, const std::string& name) {
-    const bool separated = !folder.empty() && (folder.back() == '/' || folder.back() == '\\');
-    return folder + (separated ? "" : "/") + name;
+// True when the regular file `path` holds exactly the bytes of `job`.
+bool holds_job(const CopyJob& job, const std::string& path) {
+    InputFile input = open_job(job);
+    InputFile existing = open_input(path);
+    const std::uint64_t size = job_size(job, input);
+    if (!input || !existing || existing.size() != size) {
+        return false;
+    }
+    unsigned char ours[16384];
+    unsigned char theirs[sizeof ours];
+    for (std::uint64_t left = size; left > 0;) {
+        const std::size_t part = static_cast<std::size_t>(std::min<std::uint64_t>(left, sizeof ours));
+        if (input.read(ours, part) != part || existing.read(theirs, part) != part ||
+            std::memcmp(ours, theirs, part) != 0) {
+            return false;
+        }
+        left -= part;
+    }
+    return true;
 }
 
 // The jobs for one input into `folder`: every file of a volume, or the one
@@ -89,42 +147,63 @@ Report plan_into_folder(const Name& name, const std::string& folder,
         jobs.push_back(job);
         return Report{};
     }
+    Report counted = check_file_count(name, input);
+    if (counted.failed) {
+        return counted;
+    }
     DirectoryReader directory(input, name.volume);
     LifHeader entry;
     while (directory.next(entry)) {
         if (entry.file_type != lif_type_purged) {
-            const std::string file_name = lif_name_text(entry.name);
-            jobs.push_back(CopyJob{in_folder(name.typed, file_name), name.file, true,
-                                   name.volume, entry,
-                                   in_folder(folder, folder_file_name(entry))});
+            jobs.push_back(CopyJob{on_volume(name.typed, lif_name_text(entry.name)), &name, true,
+                                   entry, in_folder(folder, folder_file_name(entry)), false});
         }
     }
     return directory.failed() ? report_read_error(name.typed) : Report{};
 }
 
+// Two files that would get one name: named by their own names where they
+// come from one volume, else by where each comes from.
+Report report_collision(const CopyJob& first, const CopyJob& second) {
+    const bool one_volume = first.input == second.input;
+    const std::string a = one_volume ? lif_name_text(first.entry.name) : first.source;
+    const std::string b = one_volume ? lif_name_text(second.entry.name) : second.source;
+    return failure("Error: " + printable_name(a) + " and " + printable_name(b) +
+                   " would both be written as " + printable_name(first.output) + "\n");
+}
+
 // Refuses, before anything is written, two files that would get one output
-// name (as Windows and macOS compare names, without regard to case), and an
-// output that is a file being read.
-Report check_outputs(const std::vector<CopyJob>& jobs) {
+// name (as Windows, macOS and FAT media compare names, without regard to
+// case, for every letter Unicode gives a case to, on every system alike), an
+// output that is a file being read, and an existing output that holds other
+// bytes than it would get; one that holds the same bytes is left as it is,
+// so that a copy can be run again.
+Report check_outputs(std::vector<CopyJob>& jobs) {
     std::map<std::string, const CopyJob*> taken;
     for (const CopyJob& job : jobs) {
-        const auto [place, added] = taken.emplace(upper_case(job.output), &job);
+        const auto [place, added] = taken.emplace(fold_case(job.output), &job);
         if (!added) {
-            return failure("Error: " + printable_name(lif_name_text(place->second->entry.name)) +
-                           " and " + printable_name(lif_name_text(job.entry.name)) +
-                           " would both be written as " +
-                           printable_name(place->second->output) + "\n");
+            return report_collision(*place->second, job);
         }
     }
     std::set<std::string> sources;
     for (const CopyJob& job : jobs) {
-        sources.insert(job.file_name);
+        sources.insert(job.input->file);
     }
-    for (const CopyJob& job : jobs) {
+    for (CopyJob& job : jobs) {
         for (const std::string& source : sources) {
             if (may_be_same_file(source, job.output)) {
                 return report_input_as_output(job.output);
             }
+        }
+        const platform::FileKind kind = platform::file_info(platform::to_path(job.output)).kind;
+        if (is_cut(job) || kind != platform::FileKind::regular) {
+            continue;
+        }
+        job.identical = holds_job(job, job.output);
+        if (!job.identical) {
+            return failure("Error: " + printable_name(job.output) +
+                           " exists already and differs: remove it or copy into another folder\n");
         }
     }
     return Report{};
@@ -146,12 +225,13 @@ Report copy_into_folder(const std::vector<Name>& inputs, const std::string& fold
     // before it, and the others are still written.
     Report all;
     for (const CopyJob& job : jobs) {
-        InputFile input = job.on_volume
-                              ? open_file_on_volume(unbuffered(File(platform::open_file(
-                                                        platform::to_path(job.file_name), "rb"))),
-                                                    job.volume, job.entry)
-                              : open_input(job.file_name);
-        const Report one = input ? copy_one(job, input) : report_not_found(job.source);
+        if (job.identical) {
+            continue;
+        }
+        InputFile input = is_cut(job) ? InputFile() : open_job(job);
+        const Report one = is_cut(job) ? report_read_error(job.source)
+                           : input     ? copy_one(job, input)
+                                       : report_not_found(job.source);
         all.text += one.text;
         all.failed = all.failed || one.failed;
     }
@@ -170,6 +250,9 @@ Report copy_to_file(const Name& name, const std::string& output_name) {
     CopyJob job;
     if (!plan_job(name, input, job)) {
         return report_not_lif_file(name.typed);
+    }
+    if (is_cut(job)) {
+        return report_read_error(name.typed);
     }
     job.output = output_name;
     return copy_one(job, input);
@@ -204,8 +287,17 @@ std::string folder_file_name(const LifHeader& header) {
 }
 
 Report copy_files(const std::vector<Name>& inputs, const Name& destination) {
-    return destination.kind == NameKind::folder ? copy_into_folder(inputs, destination.typed)
-                                                : copy_to_file(inputs.front(), destination.typed);
+    if (destination.kind == NameKind::folder) {
+        return copy_into_folder(inputs, destination.typed);
+    }
+    // Every file of a volume goes into a folder, which is never made by
+    // guessing from a name.
+    if (inputs.front().kind == NameKind::volume && destination.kind == NameKind::missing) {
+        return failure("Error: " + printable_name(destination.typed) +
+                       " is not a folder: to copy every file of " +
+                       printable_name(inputs.front().typed) + ", make the folder first\n");
+    }
+    return copy_to_file(inputs.front(), destination.typed);
 }
 
 }  // namespace velkord

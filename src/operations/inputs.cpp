@@ -1,6 +1,10 @@
 #include "operations/inputs.h"
 
+#include <cstdio>
 #include <utility>
+
+#include "platform/platform.h"
+#include "report/printable_name.h"
 
 namespace velkord {
 
@@ -11,7 +15,13 @@ Report open_named(const Name& name, InputFile& input) {
     if (name.kind == NameKind::file_on_volume && name.ambiguous) {
         return report_ambiguous(name.on_volume, name.file);
     }
+    if (platform::is_in_use(name.cause)) {
+        return report_in_use(name.file);
+    }
     input = open_name(name);
+    if (!input && platform::is_in_use(platform::last_error())) {
+        return report_in_use(name.file);
+    }
     return input ? Report{} : report_not_found(name.typed);
 }
 
@@ -47,6 +57,26 @@ bool read_single_lif_file(const Name& name, InputFile& input, LifHeader& header)
                         *input.size() >=
                             lif_header_size + std::uint64_t{header.sector_count} * sector_size;
     return single && input.rewind();
+}
+
+Report check_file_count(const Name& name, InputFile& image) {
+    constexpr std::uint64_t most_files = 65536;
+    DirectoryReader directory(image, name.volume);
+    std::uint64_t files = 0;
+    LifHeader entry;
+    while (directory.next(entry)) {
+        files += entry.file_type != lif_type_purged ? 1 : 0;
+    }
+    if (directory.failed()) {
+        return report_read_error(name.typed);
+    }
+    if (files > most_files) {
+        char count[24];
+        std::snprintf(count, sizeof count, "%llu", static_cast<unsigned long long>(files));
+        return failure("Error: " + printable_name(name.typed) + " holds too many files (" + count +
+                       ")\n");
+    }
+    return Report{};
 }
 
 Report open_lif_file(const Name& lif, const std::string& output_name, InputFile& input,

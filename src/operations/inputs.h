@@ -33,6 +33,11 @@ bool read_lif_header(InputFile& file, LifHeader& header);
 // and the input is at its start again.
 bool read_single_lif_file(const Name& name, InputFile& input, LifHeader& header);
 
+// Refuses the volume `name`, read through `image`, when it holds more live
+// files than a copy of all of them plans at once (every one is remembered
+// until their names are checked): a crafted directory could hold millions.
+Report check_file_count(const Name& name, InputFile& image);
+
 // Opens the LIF file `lif` (a single file, or a file on a volume) that an
 // operation reads into `output_name`, and reads its header: a failure
 // ("not found", the output itself, a whole volume, too short for a header),

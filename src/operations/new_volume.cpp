@@ -1,8 +1,10 @@
 #include "operations/new_volume.h"
 
+#include <algorithm>
 #include <ctime>
 
 #include "files/block_writer.h"
+#include "files/utf8.h"
 #include "files/output_file.h"
 #include "lif/lif_header.h"
 #include "lif/volume_label.h"
@@ -21,10 +23,49 @@ Report report_exists(const std::string& name) {
     return failure(printable_name(name) + " exists already\n");
 }
 
+// The file's own name, without its folder part, up to its first '.'.
+std::string stem_of(const std::string& name) {
+    const std::size_t folder_end = name.find_last_of("/\\:");
+    const std::string own = folder_end == std::string::npos ? name : name.substr(folder_end + 1);
+    return own.substr(0, own.find('.'));
+}
+
+// A label holds letters and digits alone, in capitals, 6 at most: the
+// file's own name with every other character dropped (a character is
+// never cut in two).
+std::string label_text(const std::string& name) {
+    std::string label;
+    for (const char c : stem_of(name)) {
+        const char upper = ascii_upper(c);
+        if (label.size() < 6 && ((upper >= 'A' && upper <= 'Z') || (c >= '0' && c <= '9'))) {
+            label += upper;
+        }
+    }
+    return label;
+}
+
+// The first six characters of the file's own name, in capitals: what the
+// user expects the label to be.
+std::string expected_label(const std::string& name) {
+    const std::string stem = stem_of(name);
+    std::string first;
+    std::size_t at = 0;
+    for (int characters = 0; characters < 6 && at < stem.size(); ++characters) {
+        const std::size_t length = std::max<std::size_t>(decode_utf8(stem, at).length, 1);
+        first += stem.substr(at, length);
+        at += length;
+    }
+    std::transform(first.begin(), first.end(), first.begin(), ascii_upper);
+    return first;
+}
+
 VolumeLabel new_label(const std::string& name) {
     VolumeLabel label;
-    const LifName field = lif_name_field(name);
-    std::copy(field.begin(), field.begin() + label.name.size(), label.name.begin());
+    const std::string text = label_text(name);
+    label.name.fill(' ');
+    for (std::size_t i = 0; i < text.size() && i < label.name.size(); ++i) {
+        label.name[i] = static_cast<unsigned char>(text[i]);
+    }
     label.directory_start = directory_start;
     label.system_word = 0x1000;
     label.directory_sectors = directory_sectors;
@@ -45,6 +86,9 @@ Report new_volume(const Name& volume) {
     const std::string& name = volume.typed;
     // Anything there, a file, a folder or a device, is not made over. (A
     // name that cannot be looked at cannot be made either.)
+    if (volume.kind == NameKind::unknown) {
+        return report_cannot_create(name);
+    }
     if (volume.kind != NameKind::missing && volume.kind != NameKind::file_on_volume) {
         return report_exists(name);
     }
@@ -70,6 +114,10 @@ Report new_volume(const Name& volume) {
         // A file that appeared meanwhile is left as it is.
         return resolve_name(name).kind == NameKind::missing ? report_write_error(name)
                                                             : report_exists(name);
+    }
+    const std::string text = label_text(name);
+    if (text != expected_label(name)) {
+        return Report{"Warning: the volume label is \"" + text + "\"\n", false};
     }
     return Report{};
 }

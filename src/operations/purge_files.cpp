@@ -18,8 +18,15 @@ Report report_not_on_volume(const std::string& name) {
 // Why `name` names no file on a volume to purge: it is something else (a
 // file, a folder; or no volume where one is named), or it is not there.
 Report report_nothing_to_purge(const Name& name) {
-    const bool exists = name.kind != NameKind::missing && name.kind != NameKind::file_on_volume;
-    if (exists || (name.kind == NameKind::missing && name.container_exists)) {
+    if (platform::is_in_use(name.cause)) {
+        return report_in_use(name.file);
+    }
+    // (What cannot be looked at exists where it can be opened.)
+    const bool exists = name.kind == NameKind::unknown
+                            ? static_cast<bool>(open_name(name))
+                            : name.kind != NameKind::missing &&
+                                  name.kind != NameKind::file_on_volume;
+    if (exists || (name.kind != NameKind::file_on_volume && name.container_exists)) {
         return report_not_on_volume(name.typed);
     }
     InputFile unused;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "files/utf8.h"
 #include "lif/file_types.h"
 #include "report/printable_name.h"
 
@@ -27,8 +28,10 @@ void append(std::string& text, const char* format, Values... values) {
 
 void append_file(std::string& text, const LifHeader& entry) {
     const char* type = lif_type_name(entry.file_type);
-    const std::string name(entry.name.begin(), entry.name.end());
-    text += printable_name(name);
+    // Padded to its column by characters, so that names outside ASCII line up.
+    const std::string name = printable_name(lif_name_text(entry.name));
+    text += name;
+    text.append(lif_name_size - std::min(lif_name_size, utf8_characters(name)), ' ');
     append(text, " %-5s %04X %8llu %8llu %9llu  ", type ? type : "-",
            unsigned{entry.file_type}, Count{entry.start_sector}, Count{entry.sector_count},
            Count{lif_data_bytes(entry)});
@@ -52,6 +55,7 @@ Report show_catalog(InputFile& image, const Volume& volume, const std::string& n
     DirectoryReader directory(image, volume);
     VolumeCheck check(volume);
     Count files = 0;
+    Count cut_files = 0;
     LifHeader entry;
     while (directory.next(entry)) {
         if (entry.file_type == lif_type_purged) {
@@ -60,6 +64,7 @@ Report show_catalog(InputFile& image, const Volume& volume, const std::string& n
         check.add_file(entry);
         append_file(text, entry);
         ++files;
+        cut_files += is_whole(volume, entry) ? 0 : 1;
         if (text.size() >= piece_size) {
             out(text);
             text.clear();
@@ -75,6 +80,10 @@ Report show_catalog(InputFile& image, const Volume& volume, const std::string& n
     const std::uint64_t size = volume_sectors(volume);
     append(text, "%llu files, %llu sectors free\n", files,
            Count{used < size ? size - used : 0});
+    if (cut_files > 0) {
+        text += "Warning: " + printable_name(name) + " is cut short: it ends inside or before ";
+        append(text, "%llu of its files\n", cut_files);
+    }
     if (check.damaged()) {
         text += "Warning: " + printable_name(name) + " is a damaged LIF volume\n";
     }

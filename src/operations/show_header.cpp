@@ -41,12 +41,17 @@ std::string describe_lif_header(const LifHeader& header) {
     append_line(text, "File length = %ld nibbles (%ld bytes)\n",
                 static_cast<long>(header.nibble_count),
                 static_cast<long>(payload_bytes(header.nibble_count)));
+    if (is_valid_lif_date(header.date)) {
+        text += "File date = " + format_lif_date(header.date) + "\n";
+    }
     return text + plausibility_warning(header);
 }
 
 Report show_header(const Name& name, const TextOut& out) {
     InputFile input;
-    Report report = open_named(name, input);
+    Report report = name.kind == NameKind::folder
+                        ? failure(printable_name(name.typed) + " is a folder\n")
+                        : open_named(name, input);
     if (!report.failed && name.kind == NameKind::volume) {
         report = show_catalog(input, name.volume, name.typed, out);
     } else if (!report.failed) {

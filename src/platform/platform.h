@@ -2,8 +2,9 @@
 // the same way everywhere: Unicode arguments and messages, files opened,
 // looked at and replaced by Unicode names, and a half-written file cleared
 // away when the run is interrupted. One small file per system (posix.cpp,
-// windows.cpp) implements it; nothing else in the program depends on the
-// system. Names are UTF-8 everywhere else.
+// windows.cpp, with windows_wildcards.cpp beside it) implements it; nothing
+// else in the program depends on the system. Names are UTF-8 everywhere
+// else.
 #ifndef VELKORD_PLATFORM_PLATFORM_H
 #define VELKORD_PLATFORM_PLATFORM_H
 
@@ -18,7 +19,8 @@
 namespace velkord::platform {
 
 #ifdef _WIN32
-// The arguments after the program's own name, from UTF-16 to UTF-8.
+// The arguments after the program's own name, from UTF-16 to UTF-8, with
+// wildcards expanded as a Unix shell expands them (wildcards.h).
 std::vector<std::string> utf8_arguments(int argc, wchar_t* argv[]);
 #endif
 
@@ -36,6 +38,11 @@ struct SystemError {
 
 // The reason the system gave for the last call that failed.
 SystemError last_error();
+
+// True when another program holds the file so that it cannot be used now
+// (Windows: a sharing violation or a lock); never on POSIX systems, where
+// locks only advise.
+bool is_in_use(SystemError error);
 
 enum class Stream { output, error };
 
@@ -71,7 +78,8 @@ enum class FileKind {
 };
 struct FileInfo {
     FileKind kind = FileKind::unknown;
-    std::uint64_t size = 0;  // of a regular file
+    std::uint64_t size = 0;      // of a regular file
+    std::int64_t modified = 0;   // of a regular file: seconds since 1970
 };
 
 // What a name leads to, links followed.
@@ -97,6 +105,14 @@ std::optional<int> named_descriptor(const std::filesystem::path& path);
 // A stream that writes through a copy of an open descriptor, where it is;
 // null when the descriptor is not open.
 std::FILE* open_descriptor(int descriptor);
+
+// A stream that reads the bytes of standard input as they are (binary on
+// Windows too), through a copy of its descriptor; null when it is closed.
+std::FILE* open_standard_input();
+
+// Sets the time an open file was last changed (seconds since 1970); false
+// when that fails.
+bool set_modified_time(std::FILE* file, std::int64_t seconds);
 
 // Creates `path` for binary writing, failing when it exists already. On
 // POSIX only its owner may read it until adopt_attributes; on Windows it has

@@ -32,7 +32,8 @@ void remove_and_end(int signal) {
 
 FileInfo info_of(const struct stat& status) {
     if (S_ISREG(status.st_mode)) {
-        return {FileKind::regular, static_cast<std::uint64_t>(status.st_size)};
+        return {FileKind::regular, static_cast<std::uint64_t>(status.st_size),
+                static_cast<std::int64_t>(status.st_mtime)};
     }
     if (S_ISDIR(status.st_mode)) {
         return {FileKind::directory, 0};
@@ -113,6 +114,8 @@ void prepare_process() {
 }
 
 SystemError last_error() { return SystemError{errno}; }
+
+bool is_in_use(SystemError) { return false; }
 
 bool print(const std::string& text, Stream stream) {
     std::FILE* to = stream == Stream::error ? stderr : stdout;
@@ -200,6 +203,27 @@ std::FILE* open_descriptor(int descriptor) {
         return nullptr;
     }
     std::FILE* file = fdopen(copy, "wb");
+    if (!file) {
+        close(copy);
+    }
+    return file;
+}
+
+bool set_modified_time(std::FILE* file, std::int64_t seconds) {
+    struct timespec times[2];
+    times[0].tv_sec = 0;
+    times[0].tv_nsec = UTIME_OMIT;  // the time it was last read stays
+    times[1].tv_sec = static_cast<time_t>(seconds);
+    times[1].tv_nsec = 0;
+    return futimens(fileno(file), times) == 0;
+}
+
+std::FILE* open_standard_input() {
+    const int copy = dup(STDIN_FILENO);
+    if (copy < 0) {
+        return nullptr;
+    }
+    std::FILE* file = fdopen(copy, "rb");
     if (!file) {
         close(copy);
     }

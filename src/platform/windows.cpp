@@ -12,6 +12,7 @@
 #include <random>
 
 #include "platform/platform.h"
+#include "platform/wildcards.h"
 
 namespace velkord::platform {
 namespace {
@@ -114,11 +115,21 @@ FileKind kind_of_error(DWORD error) {
     }
 }
 
-FileInfo info_of(DWORD attributes, DWORD size_high, DWORD size_low) {
+// FILETIME counts 100 ns from 1601; files here count seconds from 1970.
+constexpr std::int64_t filetime_per_second = 10000000;
+constexpr std::int64_t filetime_of_1970 = 116444736000000000;
+
+std::int64_t seconds_of(const FILETIME& time) {
+    const std::int64_t ticks =
+        static_cast<std::int64_t>((std::uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime);
+    return (ticks - filetime_of_1970) / filetime_per_second;
+}
+
+FileInfo info_of(DWORD attributes, DWORD size_high, DWORD size_low, const FILETIME& written) {
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-        return {FileKind::directory, 0};
+        return {FileKind::directory, 0, 0};
     }
-    return {FileKind::regular, (std::uint64_t{size_high} << 32) | size_low};
+    return {FileKind::regular, (std::uint64_t{size_high} << 32) | size_low, seconds_of(written)};
 }
 
 // Opens whatever a name leads to, links followed, only to look at it: any
@@ -237,7 +248,8 @@ std::vector<std::string> utf8_arguments(int argc, wchar_t* argv[]) {
     for (int i = 1; i < argc; ++i) {
         arguments.push_back(narrow(argv[i], std::wcslen(argv[i])));
     }
-    return arguments;
+    // cmd and PowerShell pass "*.txt" on as typed.
+    return expand_wildcards(arguments, quoted_arguments(argc, argv));
 }
 
 void prepare_process() {
@@ -249,6 +261,10 @@ void prepare_process() {
 }
 
 SystemError last_error() { return SystemError{static_cast<int>(GetLastError())}; }
+
+bool is_in_use(SystemError error) {
+    return error.code == ERROR_SHARING_VIOLATION || error.code == ERROR_LOCK_VIOLATION;
+}
 
 bool print(const std::string& text, Stream stream) {
     const bool error = stream == Stream::error;
@@ -297,7 +313,8 @@ FileInfo file_info(const fs::path& path) {
         return {kind_of_error(GetLastError()), 0};
     }
     if (!(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-        return info_of(data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow);
+        return info_of(data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow,
+                       data.ftLastWriteTime);
     }
     // A link's own attributes say nothing of the file it leads to.
     const HANDLE handle = open_to_look(path);
@@ -310,7 +327,8 @@ FileInfo file_info(const fs::path& path) {
     if (!known) {
         return {};
     }
-    return info_of(target.dwFileAttributes, target.nFileSizeHigh, target.nFileSizeLow);
+    return info_of(target.dwFileAttributes, target.nFileSizeHigh, target.nFileSizeLow,
+                   target.ftLastWriteTime);
 }
 
 FileInfo file_info(std::FILE* file) {
@@ -328,7 +346,8 @@ FileInfo file_info(std::FILE* file) {
             if (!GetFileInformationByHandle(handle, &data)) {
                 return {};
             }
-            return info_of(data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow);
+            return info_of(data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow,
+                           data.ftLastWriteTime);
         }
         default:
             return {};
@@ -381,6 +400,30 @@ std::FILE* open_descriptor(int descriptor) {
     // The bytes as they are, whatever mode the original has.
     _setmode(copy, _O_BINARY);
     std::FILE* file = _fdopen(copy, "wb");
+    if (!file) {
+        _close(copy);
+    }
+    return file;
+}
+
+bool set_modified_time(std::FILE* file, std::int64_t seconds) {
+    const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+    const std::uint64_t ticks =
+        static_cast<std::uint64_t>(seconds * filetime_per_second + filetime_of_1970);
+    FILETIME written;
+    written.dwLowDateTime = static_cast<DWORD>(ticks & 0xFFFFFFFF);
+    written.dwHighDateTime = static_cast<DWORD>(ticks >> 32);
+    return handle != INVALID_HANDLE_VALUE && SetFileTime(handle, nullptr, nullptr, &written);
+}
+
+std::FILE* open_standard_input() {
+    const int copy = _dup(0);
+    if (copy < 0) {
+        return nullptr;
+    }
+    // The bytes as they are: no CR LF turned into LF, no Ctrl+Z as the end.
+    _setmode(copy, _O_BINARY);
+    std::FILE* file = _fdopen(copy, "rb");
     if (!file) {
         _close(copy);
     }

@@ -6,6 +6,11 @@ namespace velkord {
 
 Report report_output(const OutputResult& result, const std::string& input_name,
                      const std::string& output_name, const Report& stopped) {
+    const bool output_failed =
+        result.end == OutputEnd::not_created || result.end == OutputEnd::write_failed;
+    if (output_failed && platform::is_in_use(result.cause)) {
+        return report_in_use(output_name);
+    }
     switch (result.end) {
         case OutputEnd::written:
             break;
@@ -40,6 +45,9 @@ Report report_measure(MeasureEnd end, const std::string& input_name) {
 Report report_change(const ChangeOutcome& outcome, const std::string& image_name,
                      const VolumeChange& change) {
     const std::string image = printable_name(image_name);
+    if (platform::is_in_use(outcome.cause)) {
+        return report_in_use(image_name);
+    }
     switch (outcome.end) {
         case ChangeEnd::changed:
             break;

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "files/utf8.h"
+
 namespace velkord {
 
 // `name` with each control character shown as one '?': bytes below 0x20,
@@ -13,8 +15,6 @@ namespace velkord {
 // them as C1 controls). Other UTF-8, and other bytes, are kept as they are.
 std::string printable_name(const std::string& name);
 
-// True when `text` is valid UTF-8 throughout.
-bool is_valid_utf8(const std::string& text);
 
 }  // namespace velkord
 

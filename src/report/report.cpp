@@ -60,6 +60,14 @@ Report report_not_lif_file(const std::string& name) {
     return failure(printable_name(name) + " is not a LIF file\n");
 }
 
+Report report_in_use(const std::string& name) {
+    return failure("Error: " + printable_name(name) + " is in use by another program\n");
+}
+
+Report report_unreadable(const std::string& name) {
+    return failure("Error: " + printable_name(name) + " cannot be read, so it is not replaced\n");
+}
+
 Report report_ambiguous(const std::string& name, const std::string& image_name) {
     return failure("Error: " + printable_name(name) + " matches several files on " +
                    printable_name(image_name) + "\n");
@@ -85,6 +93,10 @@ std::string warning_lif_header(const std::string& name) {
 
 std::string warning_lif_volume(const std::string& name) {
     return "Warning: " + printable_name(name) + " is a LIF volume\n";
+}
+
+std::string warning_text_as_lex(const std::string& name) {
+    return "Warning: " + printable_name(name) + " looks like text: add /t to make a TEXT file\n";
 }
 
 std::string warning_unusable_name(const std::string& field) {

@@ -41,6 +41,10 @@ Report report_whole_volume(const std::string& name);
 Report report_private_program(const std::string& name);
 
 Report report_not_lif_file(const std::string& name);
+// Another program holds `name` so that it cannot be used now.
+Report report_in_use(const std::string& name);
+// The existing `name` must be looked at to know what it is, and cannot be.
+Report report_unreadable(const std::string& name);
 // `name` on the volume `image_name` matches several files, none exactly.
 Report report_ambiguous(const std::string& name, const std::string& image_name);
 
@@ -51,6 +55,7 @@ std::string hint_text_file(const std::string& name);
 std::string hint_basic_program(const std::string& name);
 std::string warning_lif_header(const std::string& name);
 std::string warning_lif_volume(const std::string& name);
+std::string warning_text_as_lex(const std::string& name);
 // `field` is the header's name field without its trailing spaces.
 std::string warning_unusable_name(const std::string& field);
 

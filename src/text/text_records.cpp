@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "files/utf8.h"
+
 namespace velkord {
 namespace {
 
@@ -89,6 +91,37 @@ TextStatus convert_text_records(InputFile& input, BlockWriter& records,
     }
     put_end_mark_and_fill(records, start);
     return TextStatus::converted;
+}
+
+bool looks_like_text(std::string_view sample) {
+    bool line_feed = false;
+    for (std::size_t at = 0; at < sample.size();) {
+        const auto byte = static_cast<unsigned char>(sample[at]);
+        if (byte >= 0x20 && byte < 0x7F) {
+            ++at;
+            continue;
+        }
+        if (byte == '\t' || byte == '\r' || byte == '\n' || byte == '\f') {
+            line_feed = line_feed || byte == '\n';
+            ++at;
+            continue;
+        }
+        const Utf8Character character = decode_utf8(sample, at);
+        if (character.length == 0) {
+            // At the end of the sample, the start of a character cut in two.
+            const std::size_t rest = sample.size() - at;
+            bool cut = rest < 4 && byte >= 0xC2 && byte <= 0xF4;
+            for (std::size_t i = 1; cut && i < rest; ++i) {
+                cut = (static_cast<unsigned char>(sample[at + i]) & 0xC0) == 0x80;
+            }
+            return cut && line_feed;
+        }
+        if (character.code_point < 0xA0) {
+            return false;
+        }
+        at += character.length;
+    }
+    return line_feed;
 }
 
 bool is_utf16_text(InputFile& input) {

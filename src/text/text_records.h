@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "files/block_writer.h"
 #include "files/input_file.h"
@@ -33,6 +34,15 @@ TextStatus convert_text_records(InputFile& input, BlockWriter& records,
 // True when `input` begins with a UTF-16 byte-order mark: Notepad's
 // "Unicode", which cannot be read as lines of bytes.
 bool is_utf16_text(InputFile& input);
+
+// How much of an input looks_like_text needs to see.
+constexpr std::size_t text_sample_size = 64 * 1024;
+
+// True when `sample`, the start of an input, looks like text: at least one
+// line feed, and nothing but printable ASCII, tab, CR, LF, form feed and
+// UTF-8 characters from U+00A0 on (no DEL, no other control character). A
+// character cut by the end of the sample counts as one.
+bool looks_like_text(std::string_view sample);
 
 // The whole text of `input`, from its start, as records: a UTF-8 byte-order
 // mark (Notepad's "UTF-8 with BOM") is no part of the first line, and a

@@ -48,6 +48,7 @@ void resolve_on_volume(Name& name) {
         return;
     }
     const std::string image_name = name.typed.substr(0, separator);
+    name.container = image_name;
     const FileKind container = kind_of(image_name);
     name.container_exists = container != FileKind::missing && container != FileKind::unknown;
     if (container != FileKind::regular) {
@@ -55,7 +56,12 @@ void resolve_on_volume(Name& name) {
     }
     InputFile image = open_input(image_name);
     Volume volume;
-    if (!image || !read_volume(image, volume)) {
+    if (!image) {
+        name.cause = platform::last_error();
+        name.file = image_name;  // what could not be read
+        return;
+    }
+    if (!read_volume(image, volume)) {
         return;
     }
     name.kind = NameKind::file_on_volume;
@@ -71,6 +77,10 @@ Name resolve_name(const std::string& typed) {
     Name name;
     name.typed = typed;
     name.file = typed;
+    if (typed == standard_stream_name) {
+        name.kind = NameKind::stream;
+        return name;
+    }
     const FileKind kind = kind_of(typed);
     switch (kind) {
         case FileKind::directory:
@@ -78,6 +88,9 @@ Name resolve_name(const std::string& typed) {
             break;
         case FileKind::regular: {
             InputFile file = open_input(typed);
+            if (!file) {
+                name.cause = platform::last_error();
+            }
             name.kind = !file                            ? NameKind::unreadable
                         : read_volume(file, name.volume) ? NameKind::volume
                                                          : NameKind::file;
@@ -87,9 +100,11 @@ Name resolve_name(const std::string& typed) {
             name.kind = NameKind::stream;
             break;
         case FileKind::device:
-        case FileKind::missing:
         case FileKind::unknown:
-            name.kind = kind == FileKind::device ? NameKind::stream : NameKind::missing;
+        case FileKind::missing:
+            name.kind = kind == FileKind::device    ? NameKind::stream
+                        : kind == FileKind::unknown ? NameKind::unknown
+                                                    : NameKind::missing;
             resolve_on_volume(name);
             break;
     }
@@ -105,6 +120,7 @@ InputFile open_name(const Name& name) {
         case NameKind::file:
         case NameKind::volume:
         case NameKind::stream:
+        case NameKind::unknown:
         case NameKind::unreadable:
             return open_input(name.file);
         case NameKind::file_on_volume:
@@ -127,6 +143,9 @@ InputFile open_name(const Name& name) {
 // be looked at (no such folder, no right to it) cannot be written either,
 // which the output itself then says.
 bool may_be_same_file(const std::string& input_file, const std::string& output_name) {
+    if (input_file == standard_stream_name || output_name == standard_stream_name) {
+        return false;  // an output replaces a file only once it is complete
+    }
     const std::filesystem::path output = platform::to_path(output_name);
     const FileKind kind = platform::file_info(output).kind;
     if (kind == FileKind::missing || kind == FileKind::unknown) {

@@ -11,6 +11,7 @@
 
 #include "files/input_file.h"
 #include "lif/lif_header.h"
+#include "platform/platform.h"
 #include "volume/volume_reader.h"
 
 namespace velkord {
@@ -22,7 +23,9 @@ enum class NameKind {
     file_on_volume,  // DISK.LIF/NAME where no file has the whole name and
                      // DISK.LIF holds a volume; NAME may or may not be on it
     folder,
-    stream,          // a device or a pipe, which is never opened to be looked at
+    stream,          // a device or a pipe, which is never opened only to be
+                     // looked at
+    unknown,         // what the system cannot look at: it may still open it
     unreadable,      // a regular file that cannot be opened for reading
 };
 
@@ -38,9 +41,14 @@ struct Name {
     // or NAME matches several files, none exactly (NameMatch).
     bool read_failed = false;
     bool ambiguous = false;
-    // For a missing name: the part before its last separator exists (it is
-    // no volume, or the name would be a file on one).
+    // The part before the last separator, where there is one; for a name that
+    // no file has, whether that part exists (a volume, where the name is a
+    // file on one).
+    std::string container;
     bool container_exists = false;
+    // Why the file, or the image a file on a volume lies on, could not be
+    // opened for reading.
+    platform::SystemError cause;
     Volume volume;  // of a volume, or of the one a file lies on
 };
 

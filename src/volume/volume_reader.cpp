@@ -31,6 +31,11 @@ std::uint64_t volume_sectors(const Volume& volume) {
     return capacity != 0 ? capacity : volume.image_bytes / sector_size;
 }
 
+bool is_whole(const Volume& volume, const LifHeader& entry) {
+    const std::uint64_t end = std::uint64_t{entry.start_sector} + entry.sector_count;
+    return entry.sector_count == 0 || end * sector_size <= volume.image_bytes;
+}
+
 DirectoryReader::DirectoryReader(InputFile& image, const Volume& volume)
     : image_(image),
       slots_(std::uint64_t{volume.label.directory_sectors} * (sector_size / directory_entry_size)),

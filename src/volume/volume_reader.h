@@ -28,6 +28,10 @@ bool read_volume(InputFile& image, Volume& volume);
 // the whole sectors the image holds.
 std::uint64_t volume_sectors(const Volume& volume);
 
+// True when every sector of the file lies inside the image: images are often
+// cut after their last used sector, and sometimes before it.
+bool is_whole(const Volume& volume, const LifHeader& entry);
+
 // The entries of a volume's directory in order, up to its end: the first
 // end mark, its last sector, or the end of the image.
 class DirectoryReader {

@@ -52,7 +52,7 @@ expect 1 $'sub not found\n' sub new.lif
 same_bytes dest.lif dest.orig
 [ ! -e new.lif ] || fail "a directory input created its destination"
 
-expect 1 $'impossible to create no/such/dir.lif\n' in.bin no/such/dir.lif
+expect 1 $'Error: no/such not found: make the volume first with /n\n' in.bin no/such/dir.lif
 expect 1 $'impossible to create in.bin/x.lif\n' in.bin in.bin/x.lif
 expect 1 $'impossible to create sub\n' in.bin sub
 

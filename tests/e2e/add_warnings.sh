@@ -30,4 +30,4 @@ MINE.LEX sub/a_b.lex|$lif\n$name "A_B"\n
 CASES
 
 # The same slips, when the run fails, say only the failure.
-expect 1 $'impossible to create no/such/9LIVES\n' MINE.LEX no/such/9LIVES
+expect 1 $'Error: no/such not found: make the volume first with /n\n' MINE.LEX no/such/9LIVES

@@ -58,7 +58,7 @@ mkdir folder
 expect 1 $'read error in short.lif\n' short.lif /i
 expect 1 $'read error in empty.lif\n' empty.lif /i
 expect 1 $'none.lif not found\n' none.lif /i
-expect 1 $'folder not found\n' folder /i
+expect 1 $'folder is a folder\n' folder /i
 
 # Names reach the terminal safely: each control character (C0, DEL, and C1
 # in UTF-8 or as a stray byte) shows as one '?', in messages and in /i;

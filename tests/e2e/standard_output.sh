@@ -27,7 +27,8 @@ expect 1 $'impossible to create /dev/fd/9\n' PROG /dev/fd/9 /x /t
 [ ! -s got ] && [ "$(cat messages)" = "PROG is a TEXT file: add /t to get its lines" ] ||
     fail "/x of a TEXT file to standard output: $(cat messages)"
 "$VELKORD" prog.txt /proc/self/fd/1 > got 2> messages
-[ "$(cat messages)" = 'Warning: the HP-71B cannot use the file name "1"' ] ||
+[ "$(cat messages)" = 'Warning: the HP-71B cannot use the file name "1"
+Warning: prog.txt looks like text: add /t to make a TEXT file' ] ||
     fail "warning not on standard error: $(cat messages)"
 "$VELKORD" prog.txt one > /dev/null
 cmp -s <(tail -c +11 got) <(tail -c +11 one) || fail "a LEX file to standard output differs"

@@ -65,7 +65,7 @@ if [ -r /dev/zero ] && [ -z "${VELKORD_RUNNER:-}" ]; then
 fi
 
 mkdir folder
-expect 1 $'impossible to create \n' in.lif /x
+expect 1 $'Error: no destination file name\n' in.lif /x
 expect 1 $'impossible to create folder\n' in.lif folder /x
 expect 1 $'none.lif not found\n' none.lif keep.bin /x
 expect 1 $'folder not found\n' folder keep.bin /x

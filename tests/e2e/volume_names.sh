@@ -20,10 +20,10 @@ pattern 100 > a.bin
 
 # Read: the exact name first; one field without regard to case; several
 # fields, none exactly: refused.
-expect 0 "" c.lif/sys1 sys1.lif /c
-expect 0 "" c.lif/SYS1 SYS1.lif /c
-[ "$(head -c 12 sys1.lif | tail -c 2 | od -An -tx1 | tr -d ' ')" = e214 ] || fail "sys1 is not the BASIC file"
-[ "$(head -c 12 SYS1.lif | tail -c 2 | od -An -tx1 | tr -d ' ')" = e218 ] || fail "SYS1 is not the FORTH file"
+expect 0 "" c.lif/sys1 lower.lif /c
+expect 0 "" c.lif/SYS1 upper.lif /c
+[ "$(head -c 12 lower.lif | tail -c 2 | od -An -tx1 | tr -d ' ')" = e214 ] || fail "sys1 is not the BASIC file"
+[ "$(head -c 12 upper.lif | tail -c 2 | od -An -tx1 | tr -d ' ')" = e218 ] || fail "SYS1 is not the FORTH file"
 expect 0 "" c.lif/ONLY only.lif /c
 cp c.lif c.lif.orig
 expect 1 $'Error: mixed matches several files on c.lif\n' c.lif/mixed x.lif /c

@@ -49,7 +49,11 @@ for case in "prog.bin PROG" "prog.bin BINARY /b" "prog.bin JOESROM /r" "hello.tx
     expect 0 "" "$1" "disk.lif/$2" ${3:-}
     expect 0 "" "$1" "$2.single" ${3:-}
     expect 0 "" "disk.lif/$2" "$2.copied" /c
-    same_bytes "$2.copied" "$2.single"
+    # The same but for the date: on a volume, when the input was last changed.
+    cmp <(head -c 20 "$2.copied"; tail -c +27 "$2.copied") \
+        <(head -c 20 "$2.single"; tail -c +27 "$2.single") >&2 || fail "$2 differs"
+    [ "$(head -c 26 "$2.copied" | tail -c 6 | od -An -tx1 | tr -d ' \n')" = \
+      "$(date -r "$1" +%y%m%d%H%M%S)" ] || fail "$2 is not dated when $1 was changed"
 done
 expect 0 "" disk.lif/prog back.bin /x
 same_bytes back.bin prog.bin
