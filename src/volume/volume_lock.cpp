@@ -40,7 +40,7 @@ enum class Step { locked, moved, in_use, failed };
 // Locks one image, waiting while another run holds it; `moved` when the
 // file locked is not, or no longer, the one `target` found.
 Step lock_one(const std::string& name, const Target& target, Clock::time_point deadline,
-              platform::FileLock& lock) {
+              platform::FileLock& lock, platform::SystemError& cause) {
     const std::filesystem::path path = platform::to_path(name);
     for (;;) {
         switch (platform::try_lock_file(path, lock)) {
@@ -49,6 +49,7 @@ Step lock_one(const std::string& name, const Target& target, Clock::time_point d
                            ? Step::locked
                            : Step::moved;
             case platform::LockTry::failed:
+                cause = platform::last_error();
                 // Gone meanwhile: perhaps being replaced (see lock_volumes).
                 return platform::file_id(path) ? Step::failed : Step::moved;
             case platform::LockTry::busy:
@@ -85,10 +86,9 @@ VolumeLocks lock_volumes(const std::vector<std::string>& image_names, unsigned p
         Step step = Step::locked;
         for (const Target& target : order) {
             platform::FileLock lock;
-            step = lock_one(image_names[target.index], target, deadline, lock);
+            step = lock_one(image_names[target.index], target, deadline, lock, locks.cause);
             locks.which = target.index;
             if (step != Step::locked) {
-                locks.cause = platform::last_error();
                 break;
             }
             locks.held.push_back(std::move(lock));
