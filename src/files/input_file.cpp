@@ -85,7 +85,7 @@ bool InputFile::seek(std::uint64_t position) {
 
 InputFile open_input(const std::string& name) {
     File file = unbuffered(File(name == standard_stream_name
-                                    ? platform::open_standard_input()
+                                    ? platform::open_descriptor(0, "rb")
                                     : platform::open_file(platform::to_path(name), "rb")));
     if (!file) {
         return InputFile();

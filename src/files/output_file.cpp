@@ -73,7 +73,7 @@ bool begin_output(const std::string& destination_name, OutputFile& output) {
     if (descriptor) {
         // Reopening it by name would start a redirected file again at its
         // beginning, and a rename would put a new file in its place.
-        output.file = unbuffered(File(platform::open_descriptor(*descriptor)));
+        output.file = unbuffered(File(platform::open_descriptor(*descriptor, "wb")));
         return noted(output, output.file != nullptr);
     }
     output.target = platform::link_target(destination);

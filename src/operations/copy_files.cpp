@@ -133,33 +133,24 @@ bool holds_job(const CopyJob& job, const std::string& path) {
 // file the input names.
 Report plan_into_folder(const Name& name, const std::string& folder,
                         std::vector<CopyJob>& jobs) {
+    if (name.kind == NameKind::volume) {
+        return for_each_file(name, [&](const LifHeader& entry) {
+            jobs.push_back(CopyJob{on_volume(name.typed, lif_name_text(entry.name)), &name, true,
+                                   entry, in_folder(folder, folder_file_name(entry)), false});
+        });
+    }
     InputFile input;
     Report opened = open_named(name, input);
     if (opened.failed) {
         return opened;
     }
-    if (name.kind != NameKind::volume) {
-        CopyJob job;
-        if (!plan_job(name, input, job)) {
-            return report_not_lif_file(name.typed);
-        }
-        job.output = in_folder(folder, folder_file_name(job.entry));
-        jobs.push_back(job);
-        return Report{};
+    CopyJob job;
+    if (!plan_job(name, input, job)) {
+        return report_not_lif_file(name.typed);
     }
-    Report counted = check_file_count(name, input);
-    if (counted.failed) {
-        return counted;
-    }
-    DirectoryReader directory(input, name.volume);
-    LifHeader entry;
-    while (directory.next(entry)) {
-        if (entry.file_type != lif_type_purged) {
-            jobs.push_back(CopyJob{on_volume(name.typed, lif_name_text(entry.name)), &name, true,
-                                   entry, in_folder(folder, folder_file_name(entry)), false});
-        }
-    }
-    return directory.failed() ? report_read_error(name.typed) : Report{};
+    job.output = in_folder(folder, folder_file_name(job.entry));
+    jobs.push_back(job);
+    return Report{};
 }
 
 // Two files that would get one name: named by their own names where they

@@ -59,24 +59,32 @@ bool read_single_lif_file(const Name& name, InputFile& input, LifHeader& header)
     return single && input.rewind();
 }
 
-Report check_file_count(const Name& name, InputFile& image) {
+Report for_each_file(const Name& volume, const std::function<void(const LifHeader&)>& each) {
     constexpr std::uint64_t most_files = 65536;
-    DirectoryReader directory(image, name.volume);
-    std::uint64_t files = 0;
-    LifHeader entry;
-    while (directory.next(entry)) {
-        files += entry.file_type != lif_type_purged ? 1 : 0;
+    InputFile image;
+    Report opened = open_named(volume, image);
+    if (opened.failed) {
+        return opened;
     }
-    if (directory.failed()) {
-        return report_read_error(name.typed);
+    std::uint64_t files = 0;
+    DirectoryReader counted(image, volume.volume);
+    LifHeader entry;
+    while (counted.next(entry)) {
+        files += entry.file_type != lif_type_purged ? 1 : 0;
     }
     if (files > most_files) {
         char count[24];
         std::snprintf(count, sizeof count, "%llu", static_cast<unsigned long long>(files));
-        return failure("Error: " + printable_name(name.typed) + " holds too many files (" + count +
-                       ")\n");
+        return failure("Error: " + printable_name(volume.typed) + " holds too many files (" +
+                       count + ")\n");
     }
-    return Report{};
+    DirectoryReader directory(image, volume.volume);
+    while (!counted.failed() && directory.next(entry)) {
+        if (entry.file_type != lif_type_purged) {
+            each(entry);
+        }
+    }
+    return counted.failed() || directory.failed() ? report_read_error(volume.typed) : Report{};
 }
 
 Report open_lif_file(const Name& lif, const std::string& output_name, InputFile& input,

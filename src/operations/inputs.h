@@ -4,6 +4,7 @@
 #ifndef VELKORD_OPERATIONS_INPUTS_H
 #define VELKORD_OPERATIONS_INPUTS_H
 
+#include <functional>
 #include <string>
 
 #include "files/input_file.h"
@@ -33,10 +34,11 @@ bool read_lif_header(InputFile& file, LifHeader& header);
 // and the input is at its start again.
 bool read_single_lif_file(const Name& name, InputFile& input, LifHeader& header);
 
-// Refuses the volume `name`, read through `image`, when it holds more live
-// files than a copy of all of them plans at once (every one is remembered
-// until their names are checked): a crafted directory could hold millions.
-Report check_file_count(const Name& name, InputFile& image);
+// Gives every live file of the volume `name` to `each`, in directory
+// order. Refused before the first when the volume holds more than an
+// operation on all of them remembers at once (65,536): a crafted directory
+// could hold millions.
+Report for_each_file(const Name& volume, const std::function<void(const LifHeader&)>& each);
 
 // Opens the LIF file `lif` (a single file, or a file on a volume) that an
 // operation reads into `output_name`, and reads its header: a failure

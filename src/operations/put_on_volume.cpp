@@ -115,29 +115,15 @@ CopyEnd write_source(Source& source, BlockWriter& out) {
 // The files of the volume `volume`, each named as if the user had named it
 // (DISK.LIF/NAME), into `names`.
 Report name_every_file(const Name& volume, std::deque<Name>& names) {
-    InputFile image;
-    Report opened = open_named(volume, image);
-    if (opened.failed) {
-        return opened;
-    }
-    Report counted = check_file_count(volume, image);
-    if (counted.failed) {
-        return counted;
-    }
-    DirectoryReader directory(image, volume.volume);
-    LifHeader entry;
-    while (directory.next(entry)) {
-        if (entry.file_type != lif_type_purged) {
-            Name& file = names.emplace_back();
-            file.on_volume = lif_name_text(entry.name);
-            file.typed = volume.typed + "/" + file.on_volume;
-            file.kind = NameKind::file_on_volume;
-            file.file = volume.file;
-            file.volume = volume.volume;
-            file.entry = entry;
-        }
-    }
-    return directory.failed() ? report_read_error(volume.typed) : Report{};
+    return for_each_file(volume, [&](const LifHeader& entry) {
+        Name& file = names.emplace_back();
+        file.on_volume = lif_name_text(entry.name);
+        file.typed = volume.typed + "/" + file.on_volume;
+        file.kind = NameKind::file_on_volume;
+        file.file = volume.file;
+        file.volume = volume.volume;
+        file.entry = entry;
+    });
 }
 
 }  // namespace

@@ -102,13 +102,10 @@ std::filesystem::path link_target(const std::filesystem::path& path);
 // /dev/stderr, /dev/fd/N, /proc/self/fd/N, or a link to one), if any.
 std::optional<int> named_descriptor(const std::filesystem::path& path);
 
-// A stream that writes through a copy of an open descriptor, where it is;
-// null when the descriptor is not open.
-std::FILE* open_descriptor(int descriptor);
-
-// A stream that reads the bytes of standard input as they are (binary on
-// Windows too), through a copy of its descriptor; null when it is closed.
-std::FILE* open_standard_input();
+// A stream in the std::fopen mode `mode` ("rb", "wb") through a copy of an
+// open descriptor (0 for standard input), where it is, its bytes as they
+// are (binary on Windows too); null when the descriptor is not open.
+std::FILE* open_descriptor(int descriptor, const char* mode);
 
 // Sets the time an open file was last changed (seconds since 1970); false
 // when that fails.

@@ -197,12 +197,12 @@ std::optional<int> named_descriptor(const fs::path& path) {
     return std::nullopt;
 }
 
-std::FILE* open_descriptor(int descriptor) {
+std::FILE* open_descriptor(int descriptor, const char* mode) {
     const int copy = dup(descriptor);
     if (copy < 0) {
         return nullptr;
     }
-    std::FILE* file = fdopen(copy, "wb");
+    std::FILE* file = fdopen(copy, mode);
     if (!file) {
         close(copy);
     }
@@ -216,18 +216,6 @@ bool set_modified_time(std::FILE* file, std::int64_t seconds) {
     times[1].tv_sec = static_cast<time_t>(seconds);
     times[1].tv_nsec = 0;
     return futimens(fileno(file), times) == 0;
-}
-
-std::FILE* open_standard_input() {
-    const int copy = dup(STDIN_FILENO);
-    if (copy < 0) {
-        return nullptr;
-    }
-    std::FILE* file = fdopen(copy, "rb");
-    if (!file) {
-        close(copy);
-    }
-    return file;
 }
 
 std::FILE* create_new_file(const fs::path& path) {

@@ -392,14 +392,15 @@ std::optional<int> named_descriptor(const fs::path&) {
     return std::nullopt;  // Windows has no names such as /dev/stdout
 }
 
-std::FILE* open_descriptor(int descriptor) {
+std::FILE* open_descriptor(int descriptor, const char* mode) {
     const int copy = _dup(descriptor);
     if (copy < 0) {
         return nullptr;
     }
-    // The bytes as they are, whatever mode the original has.
+    // The bytes as they are, whatever mode the original has: no CR LF
+    // made of LF, no Ctrl+Z taken for the end.
     _setmode(copy, _O_BINARY);
-    std::FILE* file = _fdopen(copy, "wb");
+    std::FILE* file = _fdopen(copy, mode);
     if (!file) {
         _close(copy);
     }
@@ -414,20 +415,6 @@ bool set_modified_time(std::FILE* file, std::int64_t seconds) {
     written.dwLowDateTime = static_cast<DWORD>(ticks & 0xFFFFFFFF);
     written.dwHighDateTime = static_cast<DWORD>(ticks >> 32);
     return handle != INVALID_HANDLE_VALUE && SetFileTime(handle, nullptr, nullptr, &written);
-}
-
-std::FILE* open_standard_input() {
-    const int copy = _dup(0);
-    if (copy < 0) {
-        return nullptr;
-    }
-    // The bytes as they are: no CR LF turned into LF, no Ctrl+Z as the end.
-    _setmode(copy, _O_BINARY);
-    std::FILE* file = _fdopen(copy, "rb");
-    if (!file) {
-        _close(copy);
-    }
-    return file;
 }
 
 std::FILE* create_new_file(const fs::path& path) {

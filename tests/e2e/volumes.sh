@@ -129,6 +129,11 @@ only_files cutout SYS1.BASIC NOTES.TEXT
 same_bytes cutout/SYS1.BASIC SYS1.LIF
 expect 1 $'read error in cut.lif/JOESBEST\n' cut.lif/JOESBEST joe.lif /c
 [ ! -e joe.lif ] || fail "a copy of a file that is not whole"
+# Onto another volume, all or nothing: no file goes on.
+expect 0 "" target.lif /n
+cp target.lif target.orig
+expect 1 $'read error in cut.lif/JOESBEST\n' cut.lif/SYS1 cut.lif/JOESBEST target.lif /c
+same_bytes target.lif target.orig
 # A volume that ends at its last file's last sector is whole.
 head -c $((12 * 256)) disk.lif > whole.lif
 expect 0 "$catalog" whole.lif /i
