@@ -7,16 +7,9 @@
 namespace velkord::basic {
 namespace {
 
-constexpr unsigned marker = 0x00;
-constexpr unsigned hash = 0x23;
-constexpr unsigned key_end = 0x3B;  // the ; that ends DEF KEY
-constexpr unsigned external_keyword = 0xEF;
-constexpr unsigned external_function = 0xB3;
-constexpr unsigned device = 0xE2;
-constexpr unsigned separator = 0xF1, semicolon = 0xF2, then = 0xF4;
-constexpr unsigned tab = 0xF7, comment = 0xFC;
-constexpr unsigned all_devices = 0x83, accessory = 0x85;
-constexpr unsigned bare_name_token = 0xC4;
+using namespace token;
+using token::hpil::accessory;
+using token::hpil::all_devices;
 
 // Between words, where the statement has begun and has no space yet.
 void space_before(Arguments& arguments) {
@@ -57,7 +50,7 @@ void hpil_device(Decoder& decoder, Arguments& arguments) {
         decoder.byte();
         text += ":%";
         single_expression(decoder);
-    } else if (next == bare_name_token) {
+    } else if (next == unquoted_name) {
         decoder.byte();
         text += ':';
         bare_name(decoder);
@@ -77,7 +70,7 @@ void hpil_device(Decoder& decoder, Arguments& arguments) {
 void external_word(Decoder& decoder, Arguments& arguments) {
     const unsigned lex = decoder.byte();
     const unsigned token = decoder.byte();
-    const Keyword* row = find_keyword(lex, token);
+    const Keyword* row = decoder.find(lex, token);
     if (!row || !*row->name) {
         keyword(arguments, absent_keyword("XWORD", lex, token));
         return;
@@ -96,7 +89,7 @@ void external_word(Decoder& decoder, Arguments& arguments) {
 void option_word(Decoder& decoder, Arguments& arguments) {
     const unsigned lex = decoder.byte();
     const unsigned token = decoder.byte();
-    const Keyword* row = find_keyword(lex, token);
+    const Keyword* row = decoder.find(lex, token);
     if (row && *row->name) {
         keyword(arguments, row->name);
     } else {
@@ -105,7 +98,7 @@ void option_word(Decoder& decoder, Arguments& arguments) {
 }
 
 void one_byte_keyword(Decoder& decoder, Arguments& arguments, unsigned token) {
-    const Keyword* row = find_keyword(0, token);
+    const Keyword* row = decoder.find(lex::mainframe, token);
     if (!row || (row->kind != Kind::statement && row->kind != Kind::keyboard &&
                  row->kind != Kind::word)) {
         decoder.fail();  // no meaning here
@@ -136,20 +129,14 @@ void comment_text(Decoder& decoder) {
 
 void file_type_name(Decoder& decoder) {
     // 16 bits, least significant nibble first.
-    const char* name = nullptr;
-    switch (decoder.number(4)) {
-        case 0x0001: name = "TEXT"; break;
-        case 0xE0D0: name = "SDATA"; break;
-        case 0xE0F0: name = "DATA"; break;
-        case 0xE204: name = "BIN"; break;
-        case 0xE208: name = "LEX"; break;
-        case 0xE20C: name = "KEY"; break;
-        case 0xE214: name = "BASIC"; break;
-        default:
-            decoder.fail();
+    const unsigned value = decoder.number(4);
+    for (const FileType& type : file_types) {
+        if (type.value == value) {
+            decoder.text() += type.name;
             return;
+        }
     }
-    decoder.text() += name;
+    decoder.fail();
 }
 
 void list_arguments(Decoder& decoder, Arguments& arguments) {
@@ -160,7 +147,7 @@ void list_arguments(Decoder& decoder, Arguments& arguments) {
             decoder.fail();  // a nibble left over
             break;
         }
-        if (!(arguments.option && token == external_function) && is_expression_token(token)) {
+        if (!(arguments.option && token == external_function) && decoder.keywords().is_expression_token(token)) {
             expression_token(decoder, arguments.stack);
             arguments.last_token = 0;
             continue;
@@ -186,7 +173,7 @@ void list_arguments(Decoder& decoder, Arguments& arguments) {
                     text += ';';
                 }
                 break;
-            case key_end:
+            case key_typing_aid:
                 flush(arguments);
                 text += ';';
                 break;

@@ -4,9 +4,9 @@
 namespace velkord::basic {
 namespace {
 
-constexpr unsigned dimensioned = 0x7D;
-constexpr unsigned length = 0xF2;
-constexpr unsigned separator = 0xF1;
+constexpr unsigned dimensioned = token::element;
+constexpr unsigned length = token::semicolon;
+constexpr unsigned separator = token::separator;
 
 // Appends the expressions up to the next separator, at least one, between
 // `opening` and `closing`.

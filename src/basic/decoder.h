@@ -18,17 +18,10 @@
 #include <vector>
 
 #include "basic/keywords.h"
+#include "basic/operators.h"
+#include "basic/tokens.h"
 
 namespace velkord::basic {
-
-// An operator's place in the rebuilding of infix text: its own precedence,
-// and how tightly it holds as a left and as a right operand (a higher value
-// binds more loosely).
-struct Precedence {
-    unsigned char own;
-    unsigned char as_left;
-    unsigned char as_right;
-};
 
 enum class ItemKind { atom, variable, element, operation };
 
@@ -44,8 +37,9 @@ struct Item {
 constexpr std::size_t most_items = 128;
 
 struct Workspace {
-    Workspace() { items.reserve(most_items); }
+    explicit Workspace(const KeywordTable& table) : keywords(table) { items.reserve(most_items); }
 
+    const KeywordTable& keywords;  // what tokens are named and listed as
     // The line so far, the statement's text at its end from statement_start,
     // and the items' texts at the end of that.
     std::string text;
@@ -60,6 +54,11 @@ public:
         : nibbles_(nibbles), end_(count), workspace_(&workspace) {}
 
     Workspace& workspace() { return *workspace_; }
+    const KeywordTable& keywords() const { return workspace_->keywords; }
+    // The row of `token` in the table of LEX file `lex`; null where none.
+    const Keyword* find(unsigned lex, unsigned token) const {
+        return workspace_->keywords.find(lex, token);
+    }
     std::string& text() { return workspace_->text; }
     // Drops the blanks at the end of the statement's text.
     void trim() {
@@ -233,9 +232,6 @@ bool list_statement(const unsigned char* nibbles, std::size_t count, Workspace& 
                     Joining& joining);
 
 // Expressions (expression.cpp).
-// True for a token that is part of an expression: an operand, an operator,
-// a function.
-bool is_expression_token(unsigned byte);
 // Reads one token of an expression and works it on the stack.
 void expression_token(Decoder& decoder, Stack& stack);
 // Reads expression tokens up to the first token that is not one.

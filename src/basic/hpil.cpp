@@ -6,12 +6,8 @@
 namespace velkord::basic {
 namespace {
 
-constexpr unsigned send = 0x16;
-constexpr unsigned off_io = 0x10, local = 0x1D, enable_intr = 0x21;
-constexpr unsigned external_keyword = 0xEF;
-constexpr unsigned device = 0xE2;
-constexpr unsigned separator = 0xF1, semicolon = 0xF2;
-constexpr unsigned first_letter = 0x41, last_letter = 0x5A;
+using namespace token;
+using namespace token::hpil;
 
 struct Listed {
     unsigned char token;
@@ -20,17 +16,17 @@ struct Listed {
 };
 
 constexpr Listed listed_forms[] = {
-    {0x0F, "ASSIGN IO", ""},
-    {0x10, "OFF IO", ""},
-    {0x11, "RESTORE IO", ""},
-    {0x12, "LIST IO", ""},
-    {0x15, "ON INTR", ""},
-    {0x17, "RESET", "HPIL"},
-    {0x18, "PRINTER IS", ""},
-    {0x19, "DISPLAY IS", ""},
-    {0x20, "PASS CONTROL", ""},
-    {0x21, "ENABLE INTR", ""},
-    {0x27, "KEYBOARD IS", ""},
+    {assign_io, "ASSIGN IO", ""},
+    {off_io, "OFF IO", ""},
+    {restore_io, "RESTORE IO", ""},
+    {list_io, "LIST IO", ""},
+    {on_intr, "ON INTR", ""},
+    {reset_hpil, "RESET", "HPIL"},
+    {printer_is, "PRINTER IS", ""},
+    {display_is, "DISPLAY IS", ""},
+    {pass_control, "PASS CONTROL", ""},
+    {enable_intr, "ENABLE INTR", ""},
+    {keyboard_is, "KEYBOARD IS", ""},
 };
 
 // SEND LISTEN 2,3 MTA DATA 65: each command is E2 and its word, and its
@@ -68,14 +64,14 @@ void list_send(Decoder& decoder) {
 }  // namespace
 
 void list_hpil(Decoder& decoder, const Keyword& keyword) {
-    if (keyword.lex == 0xFF && keyword.token == send) {
+    if (keyword.lex == lex::hpil && keyword.token == send) {
         list_send(decoder);
         return;
     }
     const char* listed = keyword.name;
     const char* without_device = "";
     for (const Listed& form : listed_forms) {
-        if (keyword.lex == 0xFF && form.token == keyword.token) {
+        if (keyword.lex == lex::hpil && form.token == keyword.token) {
             listed = form.text;
             without_device = form.without_device;
         }

@@ -5,16 +5,12 @@
 namespace velkord::basic {
 namespace {
 
-constexpr unsigned let = 0xC0, for_loop = 0xC3, if_then = 0xDF, else_clause = 0xF5;
-constexpr unsigned label = 0xF6, option = 0xED, external_keyword = 0xEF;
-constexpr unsigned def_fn = 0xB9, end_def = 0xBA, sub = 0xC1, end_sub = 0xC2, call = 0xF9;
-constexpr unsigned bare_name_token = 0xC4, file_name_mark = 0xDE;
-constexpr unsigned single_line = 0x7C, multi_line = 0x00;
-constexpr unsigned parameters = 0xF3, parameters_end = 0x29, call_end = 0xF8;
-constexpr unsigned separator = 0xF1, in_file = 0xF2, hash = 0x23, comment = 0xFC;
-constexpr unsigned by_reference = 0xE0, by_value = 0xE1;
-constexpr unsigned then_keyword = 0xF4;
-constexpr std::size_t link_nibbles = 5;  // where the HP-71B finds the next one
+using namespace token;
+// In DEF FN: a definition of one line (with =) or of many.
+constexpr unsigned single_line = user_function, multi_line = marker;
+constexpr unsigned parameters = to, parameters_end = closing_parenthesis, call_end = all;
+constexpr unsigned in_file = semicolon;
+constexpr std::size_t link_nibbles = field::link;  // where the HP-71B finds the next one
 
 // A comment that may end a statement of its own layout, and nothing after it.
 void comment_and_end(Decoder& decoder) {
@@ -87,7 +83,7 @@ void list_def_fn(Decoder& decoder) {
 void list_sub(Decoder& decoder) {
     std::string& text = decoder.text();
     decoder.skip(link_nibbles);
-    if (decoder.byte() != bare_name_token) {
+    if (decoder.byte() != unquoted_name) {
         decoder.fail();
         return;
     }
@@ -131,7 +127,7 @@ void list_sub(Decoder& decoder) {
 void list_call(Decoder& decoder) {
     std::string& text = decoder.text();
     text += "CALL ";
-    if (decoder.peek() == bare_name_token) {
+    if (decoder.peek() == unquoted_name) {
         decoder.byte();
         bare_name(decoder);
     } else {
@@ -243,7 +239,7 @@ void list_keyword_statement(Decoder& decoder, const Keyword& row) {
     }
     Arguments arguments(decoder);
     arguments.hash_next = (row.flags & flag_hash) != 0;  // ASSIGN #1
-    arguments.option = row.lex == 0 && row.token == option;
+    arguments.option = row.lex == lex::mainframe && row.token == option;
     list_arguments(decoder, arguments);
 }
 
@@ -253,7 +249,7 @@ void list_keyword_statement(Decoder& decoder, const Keyword& row) {
 void list_external_statement(Decoder& decoder) {
     const unsigned lex = decoder.byte();
     const unsigned token = decoder.byte();
-    const Keyword* row = find_keyword(lex, token);
+    const Keyword* row = decoder.find(lex, token);
     if (decoder.failed()) {
         return;
     }
@@ -285,12 +281,12 @@ bool list_statement(const unsigned char* nibbles, std::size_t count, Workspace& 
         return true;
     }
     const unsigned token = decoder.peek();
-    if (token != bare_name_token && is_expression_token(token)) {
+    if (token != unquoted_name && workspace.keywords.is_expression_token(token)) {
         list_assignment(decoder);  // without LET
         return !decoder.failed();
     }
     decoder.byte();
-    const Keyword* row = find_keyword(0, token);
+    const Keyword* row = workspace.keywords.find(lex::mainframe, token);
     switch (token) {
         case let:
         case for_loop:
@@ -302,7 +298,7 @@ bool list_statement(const unsigned char* nibbles, std::size_t count, Workspace& 
             text += "IF ";
             Arguments arguments(decoder);
             list_arguments(decoder, arguments);
-            if (arguments.last_token == then_keyword) {
+            if (arguments.last_token == then) {
                 joining = Joining::then_follows;  // the next statement is its THEN part
             }
             break;
