@@ -1,0 +1,276 @@
+// Files and devices: a file is a name, a string, a device, or a name and
+// a device; a device is the mainframe's :PORT, :MAIN, :CARD, or with the
+// HP-IL module :2, :TAPE, :%48, each with an optional (sequence number).
+#include "basic/statement_forms.h"
+
+namespace velkord::basic {
+namespace {
+
+// The mainframe's devices, after the colon.
+bool memory_device(Parser& parser) {
+    if (parser.word("PORT")) {
+        parser.put_byte(token::port);
+        if (parser.take('(')) {
+            parser.put_byte(token::opening_parenthesis);
+            return parser.numeric_expression() &&
+                   (parser.take(')') || parser.fail(Refusal::parenthesis));
+        }
+        return true;
+    }
+    if (parser.word("MAIN")) {
+        parser.put_byte(token::main);
+        return true;
+    }
+    if (parser.word("CARD")) {
+        parser.put_byte(token::card);
+        return true;
+    }
+    return false;
+}
+
+// A string expression: a quote or a string variable comes next.
+bool string_comes(Parser& parser) {
+    const char c = parser.peek();
+    if (c == '"' || c == '\'') {
+        return true;
+    }
+    if (!is_letter(c)) {
+        return false;
+    }
+    std::size_t at = parser.at() + 1;
+    if (is_digit(parser.raw_at(at))) {
+        ++at;
+    }
+    return parser.raw_at(at) == '$';
+}
+
+// A file type's name, put as its 4 nibbles; Invalid File Type otherwise.
+bool file_type(Parser& parser) {
+    for (const FileType& type : file_types) {
+        if (parser.word(type.name)) {
+            parser.put_number(type.value, 4);
+            return true;
+        }
+    }
+    if (parser.word("LIF1")) {
+        parser.put_number(file_types[0].value, 4);  // another name of TEXT
+        return true;
+    }
+    return parser.fail(Refusal::invalid_file_type);
+}
+
+}  // namespace
+
+bool hpil_device(Parser& parser) {
+    parser.put_byte(token::device);
+    if (parser.take('%')) {
+        parser.put_byte(token::hpil::accessory);
+        if (!parser.numeric_expression()) {
+            return false;
+        }
+    } else if (is_letter(parser.peek()) && is_letter(parser.raw_at(parser.at() + 1))) {
+        std::size_t length = 0;
+        unquoted_name(parser, length);
+    } else if (!parser.numeric_expression()) {
+        return false;
+    }
+    if (parser.take('(')) {
+        parser.put_byte(token::device);
+        return parser.numeric_expression() &&
+               (parser.take(')') || parser.fail(Refusal::parenthesis));
+    }
+    return true;
+}
+
+bool device_after_colon(Parser& parser) {
+    return memory_device(parser) || hpil_device(parser);
+}
+
+bool file_spec(Parser& parser) {
+    if (string_comes(parser)) {
+        return parser.string_expression();
+    }
+    if (parser.take(':')) {
+        return device_after_colon(parser);
+    }
+    if (!is_letter(parser.peek())) {
+        return parser.fail(Refusal::invalid_filespec);
+    }
+    const Parser::Mark start = parser.mark();
+    if (parser.word("CARD") && !is_letter(parser.raw()) && !is_digit(parser.raw())) {
+        parser.put_byte(token::card);
+        return true;
+    }
+    parser.back(start);
+    std::size_t length = 0;
+    unquoted_name(parser, length);
+    if (parser.raw() == ':') {
+        parser.step();
+        return device_after_colon(parser);
+    }
+    return true;
+}
+
+// PURGE, SECURE, UNSECURE [file | KEYS | ALL].
+bool optional_file(Parser& parser, const Keyword& row) {
+    put_keyword(parser, row);
+    if (parser.at_statement_end()) {
+        return true;
+    }
+    if (parser.word("KEYS")) {
+        parser.put_byte(token::keys);
+        return true;
+    }
+    if (row.lex == lex::mainframe && parser.word("ALL")) {
+        parser.put_byte(token::all);
+        return true;
+    }
+    return file_spec(parser);
+}
+
+// CAT [file | ALL | KEYS].
+bool catalog_statement(Parser& parser, const Keyword& row) { return optional_file(parser, row); }
+
+// COPY [file] [TO file].
+bool copy_statement(Parser& parser, const Keyword& row) {
+    put_keyword(parser, row);
+    if (parser.at_statement_end()) {
+        return true;
+    }
+    const Parser::Mark start = parser.mark();
+    if (!parser.word("TO") || is_letter(parser.raw())) {
+        parser.back(start);
+        if (!file_spec(parser)) {
+            return false;
+        }
+        if (!parser.word("TO")) {
+            return true;
+        }
+    }
+    parser.put_byte(token::to);
+    if (parser.word("KEYS")) {
+        parser.put_byte(token::keys);
+        return true;
+    }
+    return file_spec(parser);
+}
+
+// NAME, PRIVATE: a file, no device.
+bool required_file(Parser& parser, const Keyword& row) {
+    put_keyword(parser, row);
+    if (parser.at_statement_end()) {
+        return parser.fail(Refusal::invalid_filespec);
+    }
+    return file_spec(parser);
+}
+
+bool name_statement(Parser& parser, const Keyword& row) {
+    put_keyword(parser, row);
+    if (string_comes(parser)) {
+        return parser.string_expression();
+    }
+    if (!is_letter(parser.peek())) {
+        return parser.fail(Refusal::invalid_filespec);
+    }
+    std::size_t length = 0;
+    unquoted_name(parser, length);
+    return true;
+}
+
+// CHAIN file: the file marked by DE.
+bool chain_statement(Parser& parser, const Keyword& row) {
+    put_keyword(parser, row);
+    parser.put_byte(token::file_name_mark);
+    if (parser.at_statement_end()) {
+        return parser.fail(Refusal::invalid_filespec);
+    }
+    return file_spec(parser);
+}
+
+// RENAME old TO new.
+bool rename_statement(Parser& parser, const Keyword& row) {
+    if (!required_file(parser, row)) {
+        return false;
+    }
+    if (!parser.word("TO")) {
+        return parser.fail(Refusal::syntax);
+    }
+    parser.put_byte(token::to);
+    return file_spec(parser);
+}
+
+// TRANSFORM [file] INTO type.
+bool transform_statement(Parser& parser, const Keyword& row) {
+    put_keyword(parser, row);
+    const Parser::Mark start = parser.mark();
+    if (!parser.word("INTO")) {
+        parser.back(start);
+        if (parser.at_statement_end()) {
+            return parser.fail(Refusal::invalid_filespec);
+        }
+        if (!file_spec(parser)) {
+            return false;
+        }
+        if (!parser.word("INTO")) {
+            return parser.fail(Refusal::syntax);
+        }
+    }
+    parser.put_external(token::external_keyword, lex::builtin, token::builtin::into);
+    return file_type(parser);
+}
+
+// CREATE type file[,records[,length]].
+bool create_statement(Parser& parser, const Keyword& row) {
+    put_keyword(parser, row);
+    if (!file_type(parser)) {
+        return false;
+    }
+    if (parser.at_statement_end()) {
+        return parser.fail(Refusal::invalid_filespec);
+    }
+    if (!file_spec(parser)) {
+        return false;
+    }
+    for (int i = 0; i < 2 && parser.take(','); ++i) {
+        parser.put_byte(token::separator);
+        if (!parser.numeric_expression()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// ASSIGN #channel TO file | *.
+bool assign_statement(Parser& parser, const Keyword& row) {
+    put_keyword(parser, row);
+    if (!parser.take('#')) {
+        return parser.fail(Refusal::syntax);
+    }
+    if (!parser.numeric_expression()) {
+        return false;
+    }
+    if (!parser.word("TO")) {
+        return parser.fail(Refusal::syntax);
+    }
+    parser.put_byte(token::to);
+    if (parser.take('*')) {
+        parser.put_byte(token::multiply);
+        return true;
+    }
+    return file_spec(parser);
+}
+
+// MERGE file[,line[,line]].
+bool merge_statement(Parser& parser, const Keyword& row) {
+    if (!required_file(parser, row)) {
+        return false;
+    }
+    for (int i = 0; i < 2 && parser.take(','); ++i) {
+        if (!bare_line_number(parser)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace velkord::basic

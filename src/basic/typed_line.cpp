@@ -1,0 +1,65 @@
+#include "basic/typed_line.h"
+
+#include "basic/statement_forms.h"
+
+namespace velkord::basic {
+namespace {
+
+constexpr unsigned largest_line_number = 9999;
+
+// Characters that cannot start a statement but continue an expression
+// after a number: the line is then an expression to evaluate.
+bool continues_number(char c) {
+    switch (c) {
+        case '=': case ',': case ';': case '<': case '>': case '#': case '?':
+        case '*': case '/': case '^': case '&': case '%':
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+TypedLine type_line(std::string_view line, const KeywordTable& keywords) {
+    TypedLine typed;
+    if (line.size() > longest_text_line) {
+        typed.refusal = Refusal::line_too_long;
+        return typed;
+    }
+    Parser parser(line, keywords);
+    if (!is_digit(parser.peek())) {
+        typed.outcome = LineOutcome::no_line_number;
+        return typed;
+    }
+    unsigned number = 0;
+    while (is_digit(parser.raw())) {
+        number = number > largest_line_number ? number : number * 10 + (parser.raw() - '0');
+        parser.step();
+    }
+    typed.number = number;
+    if (number == 0 || number > largest_line_number || parser.raw() == '.') {
+        typed.refusal = Refusal::excess_chars;
+        return typed;
+    }
+    if (parser.at_statement_end() && parser.peek() != '@' && parser.peek() != '!') {
+        typed.outcome = LineOutcome::no_statement;
+        return typed;
+    }
+    if (continues_number(parser.peek())) {
+        typed.outcome = LineOutcome::no_statement;
+        return typed;
+    }
+    parser.put_line_number(number);
+    if (!line_statements(parser)) {
+        typed.refusal = parser.refusal() == Refusal::none ? Refusal::syntax : parser.refusal();
+        return typed;
+    }
+    typed.outcome = LineOutcome::stored;
+    typed.nibbles = std::move(parser.out());
+    typed.warnings = parser.warnings();
+    typed.links = parser.links();
+    return typed;
+}
+
+}  // namespace velkord::basic
