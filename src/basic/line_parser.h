@@ -164,6 +164,9 @@ bool primary(Parser& parser, Type& type);
 // HP-71B tries its tables, and the length typed; null when none.
 const Keyword* typed_function(Parser& parser, std::size_t& length);
 
+// True if a keyword is typed here.
+bool typed_keyword(Parser& parser);
+
 char upper_case(char c);
 bool is_letter(char c);
 bool is_digit(char c);

@@ -71,8 +71,8 @@ bool hpil_device(Parser& parser) {
     } else if (is_letter(parser.peek()) && is_letter(parser.raw_at(parser.at() + 1))) {
         std::size_t length = 0;
         unquoted_name(parser, length);
-    } else if (!parser.numeric_expression()) {
-        return false;
+    } else {
+        return parser.numeric_expression();  // (n) after it is an element
     }
     if (parser.take('(')) {
         parser.put_byte(token::device);

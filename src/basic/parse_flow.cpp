@@ -222,8 +222,7 @@ bool off_statement(Parser& parser, const Keyword& row) {
     }
     if (parser.word("TIMER")) {
         parser.put_byte(token::timer);
-        parser.take('#');
-        return parser.numeric_expression();
+        return (parser.take('#') || parser.fail(Refusal::syntax)) && parser.numeric_expression();
     }
     return true;
 }

@@ -53,11 +53,6 @@ bool device(Parser& parser, bool star_allowed) {
         return parser.fail(Refusal::hpil_missing_parm);
     }
     parser.take(':');
-    const Parser::Mark start = parser.mark();
-    if (parser.word("PORT") || parser.word("MAIN") || parser.word("CARD")) {
-        parser.back(start);
-        return parser.fail(Refusal::hpil_syntax);
-    }
     if (parser.peek() == ',' || parser.peek() == ';' || parser.peek() == '#') {
         return parser.fail(Refusal::hpil_syntax);
     }
@@ -65,10 +60,25 @@ bool device(Parser& parser, bool star_allowed) {
         return false;
     }
     if (parser.take(':')) {
+        const Parser::Mark start = parser.mark();
+        if (parser.word("PORT") || parser.word("MAIN") || parser.word("CARD")) {
+            parser.back(start);
+            return parser.fail(Refusal::hpil_syntax);  // a mainframe device
+        }
         parser.put_byte(token::semicolon);
         return parser.numeric_expression();
     }
     return true;
+}
+
+// A numeric expression whose faults are the module's Invalid Expr.
+bool hpil_number(Parser& parser) {
+    const Parser::Mark start = parser.mark();
+    if (parser.numeric_expression()) {
+        return true;
+    }
+    parser.back(start);
+    return parser.fail(Refusal::hpil_invalid_expr);
 }
 
 // No device: F1.
@@ -84,15 +94,15 @@ bool optional_device(Parser& parser) {
 bool mask_numbers(Parser& parser) {
     const std::size_t first_at = parser.out().size();
     parser.put_byte(token::separator);
-    if (!parser.numeric_expression()) {
-        return parser.fail(Refusal::hpil_invalid_expr);
+    if (!hpil_number(parser)) {
+        return false;
     }
     if (parser.take(';')) {
         parser.out()[first_at] = token::semicolon & 0xF;
         parser.out()[first_at + 1] = token::semicolon >> 4;
         parser.put_byte(token::semicolon);
         parser.put_byte(token::separator);
-        return parser.numeric_expression() || parser.fail(Refusal::hpil_invalid_expr);
+        return hpil_number(parser);
     }
     return true;
 }
@@ -108,18 +118,18 @@ bool standby_arguments(Parser& parser) {
         return true;
     }
     const std::size_t first_at = parser.out().size();
-    if (!parser.numeric_expression()) {
-        return parser.fail(Refusal::hpil_invalid_expr);
+    if (!hpil_number(parser)) {
+        return false;
     }
     if (parser.take(',')) {
         parser.put_byte(token::separator);
-        return parser.numeric_expression() || parser.fail(Refusal::hpil_invalid_expr);
+        return hpil_number(parser);
     }
     if (parser.take(';')) {
         parser.out().insert(parser.out().begin() + static_cast<std::ptrdiff_t>(first_at),
                             {token::semicolon & 0xF, token::semicolon >> 4});
         parser.put_byte(token::semicolon);
-        return parser.numeric_expression() || parser.fail(Refusal::hpil_invalid_expr);
+        return hpil_number(parser);
     }
     return true;
 }
@@ -145,11 +155,11 @@ bool output_or_enter(Parser& parser, bool enter) {
         }
     }
     if (!parser.take(';')) {
-        return parser.fail(Refusal::excess_chars);
+        return parser.at_statement_end() || parser.fail(Refusal::excess_chars);
     }
     parser.put_byte(token::semicolon);
-    if (parser.word("USING")) {
-        return parser.fail(Refusal::invalid_expr);
+    if (!enter) {
+        return print_list_items(parser);
     }
     bool first = true;
     do {
@@ -158,12 +168,8 @@ bool output_or_enter(Parser& parser, bool enter) {
         }
         first = false;
         Type type = Type::numeric;
-        if (enter) {
-            if (!parser.assignment_target(type)) {
-                return parser.fail(Refusal::invalid_var);
-            }
-        } else if (!parser.expression(type)) {
-            return false;
+        if (!parser.assignment_target(type)) {
+            return parser.fail(Refusal::invalid_var);
         }
     } while (parser.take(','));
     return true;
@@ -219,7 +225,7 @@ bool initialize_arguments(Parser& parser) {
             parser.step();
         }
         if (!parser.take(':')) {
-            return parser.fail(Refusal::hpil_syntax);
+            return parser.fail(Refusal::hpil_missing_parm);
         }
         if (!hpil_device(parser)) {
             return false;
@@ -227,7 +233,7 @@ bool initialize_arguments(Parser& parser) {
     }
     if (parser.take(',')) {
         parser.put_byte(token::separator);
-        return parser.numeric_expression() || parser.fail(Refusal::hpil_invalid_expr);
+        return hpil_number(parser);
     }
     return true;
 }
@@ -255,8 +261,7 @@ bool hpil_statement(Parser& parser, const Keyword& row) {
             }
             put_keyword(parser, row);
             if (token == restore_io) {
-                return parser.at_statement_end() || parser.numeric_expression() ||
-                       parser.fail(Refusal::hpil_invalid_parm);
+                return parser.at_statement_end() || hpil_number(parser);
             }
             if (token == assign_io) {
                 if (parser.take('*')) {

@@ -170,6 +170,8 @@ bool declared_item(Parser& parser, bool strings_allowed) {
 
 }  // namespace
 
+bool print_list_items(Parser& parser) { return print_items(parser); }
+
 bool print_list(Parser& parser) {
     if (parser.word("USING")) {
         return using_format(parser);

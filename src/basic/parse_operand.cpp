@@ -273,6 +273,11 @@ const Keyword* typed_function(Parser& parser, std::size_t& length) {
     return nullptr;
 }
 
+bool typed_keyword(Parser& parser) {
+    KeywordTable::Match matches[most_matches];
+    return parser.keywords().match(parser.rest(), matches, most_matches) > 0;
+}
+
 bool primary(Parser& parser, Type& type) {
     const char c = parser.peek();
     type = Type::numeric;
@@ -303,6 +308,9 @@ bool primary(Parser& parser, Type& type) {
     if (const Keyword* row = typed_function(parser, length)) {
         parser.move_to(parser.at() + length);
         return function(parser, *row, type);
+    }
+    if (typed_keyword(parser)) {
+        return parser.fail(Refusal::invalid_expr);  // a keyword is no operand
     }
     return variable(parser, type);
 }

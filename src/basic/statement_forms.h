@@ -46,6 +46,8 @@ bool bare_line_number(Parser& parser);
 bool typed_since(const Parser& parser, const Parser::Mark& mark, char c);
 // The print list of DISP and PRINT after the keyword (parse_lists.cpp).
 bool print_list(Parser& parser);
+// The items of a print list with their separators, no USING.
+bool print_list_items(Parser& parser);
 // The text of REM, !, DATA and IMAGE: the rest of the line, up to 0D.
 void statement_text(Parser& parser);
 // An assignment without LET: target = expression.
