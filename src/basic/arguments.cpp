@@ -3,6 +3,7 @@
 // Consecutive expressions of a list have no separator between them: their
 // commas appear when the stack is flushed.
 #include "basic/decoder.h"
+#include "basic/numbers.h"
 
 namespace velkord::basic {
 namespace {
@@ -64,6 +65,8 @@ void hpil_device(Decoder& decoder, Arguments& arguments) {
         single_expression(decoder);
         text += ')';
     }
+    attach_device(arguments.stack);
+    arguments.device_before = true;
 }
 
 // EF inside a statement: a LEX file's secondary keyword (INTO TEXT, TO...).
@@ -154,20 +157,31 @@ void list_arguments(Decoder& decoder, Arguments& arguments) {
         }
         decoder.byte();
         arguments.last_token = token;
+        const bool device_before = arguments.device_before;
+        arguments.device_before = false;
         switch (token) {
             case marker:  // before a prompt in INPUT
                 break;
             case separator:
                 flush(arguments);
+                if (arguments.line_numbers) {
+                    if (text.back() != ' ') {
+                        text += ',';  // LIST X,10,20
+                    }
+                    append_integer(text, decoder.digits(field::line_number));
+                    break;
+                }
                 text += arguments.equals_next ? '=' : ',';
                 arguments.equals_next = false;
                 break;
             case semicolon:
                 flush(arguments);
-                if (arguments.colon_after_device) {
-                    text += ':';  // LOCAL :LOCKOUT:2
-                } else if (arguments.semicolon_space && decoder.peek() == separator) {
-                    decoder.byte();
+                if (device_before) {
+                    text += ':';  // LOCAL :LOCKOUT:2, PRINTER IS :2:3
+                } else if (arguments.semicolon_space) {
+                    if (decoder.peek() == separator) {
+                        decoder.byte();
+                    }
                     text += "; ";  // ENABLE INTR 8; 2
                 } else {
                     text += ';';
@@ -176,6 +190,10 @@ void list_arguments(Decoder& decoder, Arguments& arguments) {
             case key_typing_aid:
                 flush(arguments);
                 text += ';';
+                break;
+            case key_direct:
+                flush(arguments);
+                text += ':';  // DEF KEY "A","X":
                 break;
             case hash:
                 flush(arguments);
@@ -200,11 +218,7 @@ void list_arguments(Decoder& decoder, Arguments& arguments) {
                 option_word(decoder, arguments);
                 break;
             case device:
-                if (arguments.hpil) {
-                    hpil_device(decoder, arguments);
-                } else {
-                    one_byte_keyword(decoder, arguments, token);  // USER
-                }
+                hpil_device(decoder, arguments);  // USER only starts a statement
                 break;
             case then:
                 if (arguments.hpil) {

@@ -27,6 +27,10 @@ void list_declarations(Decoder& decoder, const char* name) {
     std::string& text = decoder.text();
     text += name;
     text += ' ';
+    if (decoder.peek() == token::short_real) {
+        decoder.byte();
+        text += "SHORT ";  // COMPLEX SHORT
+    }
     for (;;) {
         const bool has_dimensions = decoder.peek() == dimensioned;
         if (has_dimensions) {

@@ -247,6 +247,9 @@ void variable_name(Decoder& decoder);
 // Appends the ASCII bytes after C4 up to the first token byte: a file or
 // subprogram name.
 void bare_name(Decoder& decoder);
+// A device right after a file's name is part of it: the two items become
+// one, with no comma between them.
+void attach_device(Stack& stack);
 
 // The argument engine (arguments.cpp): most statements are a keyword
 // followed by expressions, separators and secondary keywords.
@@ -263,8 +266,9 @@ struct Arguments {
     bool hash_next = false;    // a # goes before the next expression
     bool option = false;       // B3 is a keyword without a count (OPTION)
     bool hpil = false;         // E2 starts a device, F4 lists a space
-    bool colon_after_device = false;  // F2 lists ":" (LOCAL)
-    bool semicolon_space = false;     // F2 F1 lists "; " (ENABLE INTR)
+    bool device_before = false;       // the last thing listed is a device
+    bool semicolon_space = false;     // F2 [F1] lists "; " (ENABLE INTR)
+    bool line_numbers = false;        // F1 and 4 BCD digits: LIST 10,20
     unsigned last_token = 0;   // the last token that was no operand
 };
 void list_arguments(Decoder& decoder, Arguments& arguments);

@@ -197,6 +197,7 @@ void device_word(Decoder& decoder, Stack& stack, const Keyword& row) {
         single_expression(decoder);
         decoder.text() += ')';
     }
+    attach_device(stack);
 }
 
 }  // namespace
@@ -244,8 +245,14 @@ void bare_name(Decoder& decoder) {
     while (decoder.peek() < name_end) {
         text += static_cast<char>(decoder.byte());
     }
-    if (text.size() == start) {
-        decoder.fail();
+    if (text.size() == start && decoder.peek() != token::device) {
+        decoder.fail();  // only a volume's name may be empty: INITIALIZE :TAPE
+    }
+}
+
+void attach_device(Stack& stack) {
+    if (stack.size() >= 2) {
+        stack.join(2, ItemKind::atom, {});  // FILE:TAPE, FILE:PORT
     }
 }
 

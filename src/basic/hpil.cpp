@@ -12,22 +12,20 @@ using namespace token::hpil;
 struct Listed {
     unsigned char token;
     const char* text;
-    const char* without_device;  // for an F1 right after the keyword
 };
 
 constexpr Listed listed_forms[] = {
-    {assign_io, "ASSIGN IO", ""},
-    {off_io, "OFF IO", ""},
-    {restore_io, "RESTORE IO", ""},
-    {list_io, "LIST IO", ""},
-    {on_intr, "ON INTR", ""},
-    {reset_hpil, "RESET", "HPIL"},
-    {printer_is, "PRINTER IS", ""},
-    {display_is, "DISPLAY IS", ""},
-    {pass_control, "PASS CONTROL", ""},
-    {enable_intr, "ENABLE INTR", ""},
-    {keyboard_is, "KEYBOARD IS", ""},
+    {assign_io, "ASSIGN IO"},       {off_io, "OFF IO"},         {restore_io, "RESTORE IO"},
+    {list_io, "LIST IO"},           {on_intr, "ON INTR"},       {reset_hpil, "RESET HPIL"},
+    {printer_is, "PRINTER IS"},     {display_is, "DISPLAY IS"}, {pass_control, "PASS CONTROL"},
+    {enable_intr, "ENABLE INTR"},   {keyboard_is, "KEYBOARD IS"},
 };
+
+// Statements of one or two numbers, whose ; lists with a space after it
+// and a ; right after the keyword lists nothing: ENABLE INTR 8; 2.
+bool takes_masks(unsigned token) {
+    return token == enable_intr || token == request || token == standby;
+}
 
 // SEND LISTEN 2,3 MTA DATA 65: each command is E2 and its word, and its
 // arguments after F1, separated by F1.
@@ -69,11 +67,9 @@ void list_hpil(Decoder& decoder, const Keyword& keyword) {
         return;
     }
     const char* listed = keyword.name;
-    const char* without_device = "";
     for (const Listed& form : listed_forms) {
-        if (keyword.lex == lex::hpil && form.token == keyword.token) {
+        if (form.token == keyword.token) {
             listed = form.text;
-            without_device = form.without_device;
         }
     }
     if (keyword.token == off_io && decoder.peek() == external_keyword) {
@@ -82,15 +78,21 @@ void list_hpil(Decoder& decoder, const Keyword& keyword) {
     std::string& text = decoder.text();
     text += listed;
     text += ' ';
-    if (decoder.peek() == separator ||
-        (keyword.token == enable_intr && decoder.peek() == semicolon)) {
+    if (keyword.token == local && decoder.peek() == external_keyword) {
         decoder.byte();
-        text += without_device;
+        const unsigned lex = decoder.byte();
+        const unsigned word = decoder.byte();
+        const Keyword* row = decoder.find(lex, word);
+        text += row && *row->name ? row->name : absent_keyword("XWORD", lex, word);
+        text += ' ';  // LOCAL LOCKOUT: no device, or a number, follows
+    }
+    // "No device", or the first number of masks: lists nothing.
+    if (decoder.peek() == separator || (takes_masks(keyword.token) && decoder.peek() == semicolon)) {
+        decoder.byte();
     }
     Arguments arguments(decoder);
     arguments.hpil = true;
-    arguments.colon_after_device = keyword.token == local;
-    arguments.semicolon_space = keyword.token == enable_intr;
+    arguments.semicolon_space = takes_masks(keyword.token);
     list_arguments(decoder, arguments);
 }
 

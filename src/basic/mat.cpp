@@ -82,6 +82,15 @@ void list_mat(Decoder& decoder) {
     term(decoder);
     while (!decoder.at_end()) {
         const unsigned operation = decoder.byte();
+        if (operation == token::comment) {
+            text += " ! ";
+            comment_text(decoder);
+            decoder.trim();
+            if (!decoder.at_end()) {
+                decoder.fail();
+            }
+            return;
+        }
         if (operation == add) {
             text += '+';
         } else if (operation == negation) {

@@ -201,6 +201,13 @@ void list_renumber(Decoder& decoder, const char* name) {
     }
 }
 
+// LIST, PLIST and MERGE: their line numbers are F1 and 4 BCD digits.
+bool takes_line_numbers(const Keyword& row) {
+    return (row.lex == lex::mainframe && row.token == list) ||
+           (row.lex == lex::builtin &&
+            (row.token == token::builtin::plist || row.token == token::builtin::merge));
+}
+
 bool is_statement_keyword(const Keyword* row) {
     return row && (row->kind == Kind::statement || row->kind == Kind::keyboard);
 }
@@ -238,6 +245,7 @@ void list_keyword_statement(Decoder& decoder, const Keyword& row) {
         decoder.byte();  // RUN "X": the mark lists nothing
     }
     Arguments arguments(decoder);
+    arguments.line_numbers = takes_line_numbers(row);
     arguments.hash_next = (row.flags & flag_hash) != 0;  // ASSIGN #1
     arguments.option = row.lex == lex::mainframe && row.token == option;
     list_arguments(decoder, arguments);
@@ -327,9 +335,7 @@ bool list_statement(const unsigned char* nibbles, std::size_t count, Workspace& 
         case end_sub:
             decoder.skip(link_nibbles);
             text += row->name;
-            if (!decoder.at_end()) {
-                decoder.fail();
-            }
+            comment_and_end(decoder);  // END SUB ! comment
             break;
         case external_keyword:
             list_external_statement(decoder);
