@@ -94,7 +94,7 @@ constexpr Known known[] = {
     {lex::hpil, "SPOLL", {1, 1, "x"}},
     {lex::hpil, "READINTR", {0, 0, "n"}},
     {lex::hpil, "READDDC", {0, 0, "n"}},
-    {lex::hpil, "STATUS", {0, 0, "n"}},
+    {lex::hpil, "STATUS", {0, 1, "n"}},
 };
 
 }  // namespace

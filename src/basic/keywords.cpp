@@ -484,8 +484,8 @@ std::size_t typed_length(std::string_view name, std::string_view text) {
     std::size_t at = 0;
     for (const char c : name) {
         if (c == ' ') {
-            if (at < text.size() && text[at] == ' ') {
-                ++at;  // END DEF or ENDDEF
+            while (at < text.size() && text[at] == ' ') {
+                ++at;  // END DEF, END  DEF or ENDDEF
             }
             continue;
         }

@@ -160,8 +160,8 @@ private:
 
 // An operand (parse_operand.cpp).
 bool primary(Parser& parser, Type& type);
-// The first function among the keywords typed here, in the order the
-// HP-71B tries its tables, and the length typed; null when none.
+// The function typed here: the first keyword in the order the HP-71B
+// tries its tables, if it is a function; the length typed; null if none.
 const Keyword* typed_function(Parser& parser, std::size_t& length);
 
 // True if a keyword is typed here.

@@ -84,7 +84,7 @@ bool takes_left(const Binary& binary, Type left) {
     return (token == token::concatenate) == (left == Type::string);
 }
 
-bool chain(Parser& parser, int limit, bool unary_allowed, Type& type);
+bool chain(Parser& parser, int limit, bool unary_allowed, Type& type, bool negated = false);
 
 // A unary operator and its operand, or an operand.
 bool prefix(Parser& parser, bool unary_allowed, Type& type) {
@@ -117,8 +117,19 @@ bool prefix(Parser& parser, bool unary_allowed, Type& type) {
     return true;
 }
 
-bool chain(Parser& parser, int limit, bool unary_allowed, Type& type) {
-    if (!prefix(parser, unary_allowed, type)) {
+// Operators up to `limit` after an operand; `negated`: the operand is
+// the right side of a subtraction, A-B being stored as A+(-B) with the
+// negation of B binding as a unary minus does.
+bool chain(Parser& parser, int limit, bool unary_allowed, Type& type, bool negated) {
+    if (negated) {
+        if (!chain(parser, unary_operand, true, type)) {
+            return false;
+        }
+        if (type != Type::numeric) {
+            return parser.fail(Refusal::invalid_expr);
+        }
+        parser.put_byte(token::negation);
+    } else if (!prefix(parser, unary_allowed, type)) {
         return false;
     }
     for (;;) {
@@ -131,14 +142,12 @@ bool chain(Parser& parser, int limit, bool unary_allowed, Type& type) {
         }
         const bool power = binary.form->token == token::power;
         Type right = Type::numeric;
-        if (!chain(parser, binary.form->precedence.own - 1, !power, right)) {
+        if (!chain(parser, binary.form->precedence.own - 1, !power, right,
+                   binary.subtraction)) {
             return false;
         }
         if (right != type) {
             return parser.fail(Refusal::invalid_expr);
-        }
-        if (binary.subtraction) {
-            parser.put_byte(token::negation);
         }
         parser.put_byte(binary.form->token);
         if (binary.form->token == token::relation) {

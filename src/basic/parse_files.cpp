@@ -63,13 +63,14 @@ bool file_type(Parser& parser) {
 
 bool hpil_device(Parser& parser) {
     parser.put_byte(token::device);
+    std::size_t length = 0;
     if (parser.take('%')) {
         parser.put_byte(token::hpil::accessory);
         if (!parser.numeric_expression()) {
             return false;
         }
-    } else if (is_letter(parser.peek()) && is_letter(parser.raw_at(parser.at() + 1))) {
-        std::size_t length = 0;
+    } else if (is_letter(parser.peek()) && is_letter(parser.raw_at(parser.at() + 1)) &&
+               !typed_function(parser, length)) {
         unquoted_name(parser, length);
     } else {
         return parser.numeric_expression();  // (n) after it is an element
@@ -187,10 +188,20 @@ bool chain_statement(Parser& parser, const Keyword& row) {
     return file_spec(parser);
 }
 
-// RENAME old TO new.
+// RENAME [old] TO new.
 bool rename_statement(Parser& parser, const Keyword& row) {
-    if (!required_file(parser, row)) {
-        return false;
+    put_keyword(parser, row);
+    const Parser::Mark start = parser.mark();
+    if (!parser.word("TO") || is_letter(parser.raw())) {
+        parser.back(start);
+        if (parser.at_statement_end()) {
+            return parser.fail(Refusal::invalid_filespec);
+        }
+        if (!file_spec(parser)) {
+            return false;
+        }
+    } else {
+        parser.back(start);
     }
     if (!parser.word("TO")) {
         return parser.fail(Refusal::syntax);

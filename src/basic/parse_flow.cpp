@@ -385,6 +385,10 @@ bool list_statement(Parser& parser, const Keyword& row) {
     if (parser.at_statement_end()) {
         return true;
     }
+    if (parser.word("KEYS")) {
+        parser.put_byte(token::keys);
+        return true;
+    }
     if (is_digit(parser.peek())) {
         if (!bare_line_number(parser)) {
             return false;

@@ -129,7 +129,13 @@ bool standby_arguments(Parser& parser) {
         parser.out().insert(parser.out().begin() + static_cast<std::ptrdiff_t>(first_at),
                             {token::semicolon & 0xF, token::semicolon >> 4});
         parser.put_byte(token::semicolon);
-        return hpil_number(parser);
+        if (!hpil_number(parser)) {
+            return false;
+        }
+        if (parser.take(',')) {
+            parser.put_byte(token::separator);
+            return hpil_number(parser);
+        }
     }
     return true;
 }
@@ -175,32 +181,37 @@ bool output_or_enter(Parser& parser, bool enter) {
     return true;
 }
 
+// The command word of SEND typed here, taken; null when none.
+const char* send_word(Parser& parser) {
+    for (const char* word : send_words) {
+        const Parser::Mark start = parser.mark();
+        if (parser.word(word) && !is_letter(parser.raw())) {
+            return word;
+        }
+        parser.back(start);
+    }
+    return nullptr;
+}
+
 // SEND: each command word after E2, its arguments after F1.
 bool send_commands(Parser& parser) {
     while (!parser.at_statement_end()) {
-        bool known = false;
-        for (const char* word : send_words) {
-            const Parser::Mark start = parser.mark();
-            if (parser.word(word)) {
-                if (is_letter(parser.raw())) {
-                    parser.back(start);
-                    continue;
-                }
-                parser.put_byte(token::device);
-                for (const char* c = word; *c; ++c) {
-                    parser.put_byte(static_cast<unsigned char>(*c));
-                }
-                known = true;
-                break;
-            }
-        }
-        if (!known) {
+        const char* word = send_word(parser);
+        if (!word) {
             return parser.fail(Refusal::excess_chars);
         }
-        if (parser.expression_starts()) {
+        parser.put_byte(token::device);
+        for (const char* c = word; *c; ++c) {
+            parser.put_byte(static_cast<unsigned char>(*c));
+        }
+        const Parser::Mark after = parser.mark();
+        const bool another_word = send_word(parser) != nullptr;
+        parser.back(after);
+        if (!another_word && parser.expression_starts()) {
             do {
                 parser.put_byte(token::separator);
-                if (!parser.numeric_expression()) {
+                Type type = Type::numeric;
+                if (!parser.expression(type)) {
                     return false;
                 }
             } while (parser.take(','));
@@ -364,6 +375,10 @@ bool hpil_statement(Parser& parser, const Keyword& row) {
                 parser.put_byte(token::off);
             } else {
                 return parser.fail(Refusal::excess_chars);
+            }
+            if (!parser.at_statement_end()) {
+                Type type = Type::numeric;
+                return parser.expression(type);  // stored, though it means nothing
             }
             return true;
         case initialize:

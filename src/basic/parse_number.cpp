@@ -145,7 +145,8 @@ bool Parser::line_number_typed(unsigned& number) {
         number = number > 99999 ? number : number * 10 + static_cast<unsigned>(raw() - '0');
         step();
     }
-    if (raw() == '.' || upper_case(raw()) == 'E') {
+    const char after_e = raw_at(at() + 1);
+    if (raw() == '.' || (upper_case(raw()) == 'E' && !is_letter(after_e))) {
         return fail(Refusal::excess_chars);  // GOTO 10.0, GOTO 1E2
     }
     if (number == 0 || number > 9999) {

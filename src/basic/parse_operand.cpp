@@ -259,18 +259,14 @@ bool Parser::string_constant() {
     return true;
 }
 
-// The first function among the keywords typed here, in the order the
-// HP-71B tries its tables; null when none.
 const Keyword* typed_function(Parser& parser, std::size_t& length) {
     KeywordTable::Match matches[most_matches];
     const std::size_t count = parser.keywords().match(parser.rest(), matches, most_matches);
-    for (std::size_t i = 0; i < count; ++i) {
-        if (is_function_kind(matches[i].row->kind)) {
-            length = matches[i].length;
-            return matches[i].row;
-        }
+    if (count == 0 || !is_function_kind(matches[0].row->kind)) {
+        return nullptr;  // INTO is no INT
     }
-    return nullptr;
+    length = matches[0].length;
+    return matches[0].row;
 }
 
 bool typed_keyword(Parser& parser) {

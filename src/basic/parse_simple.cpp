@@ -73,7 +73,15 @@ bool optional_number(Parser& parser, const Keyword& row) {
 bool numbers_1_to_2(Parser& parser, const Keyword& row) { return numbers(parser, row, 1, 2); }
 bool numbers_0_to_2(Parser& parser, const Keyword& row) { return numbers(parser, row, 0, 2); }
 bool numbers_any(Parser& parser, const Keyword& row) { return numbers(parser, row, 0, SIZE_MAX); }
+// CFLAG and SFLAG: flags, or ALL.
 bool numbers_1_or_more(Parser& parser, const Keyword& row) {
+    const Parser::Mark start = parser.mark();
+    put_keyword(parser, row);
+    if (parser.word("ALL")) {
+        parser.put_byte(token::all);
+        return true;
+    }
+    parser.back(start);
     return numbers(parser, row, 1, SIZE_MAX);
 }
 

@@ -118,6 +118,21 @@ bool keyword_statement(Parser& parser, const KeywordTable::Match* matches, std::
     return parser.fail(first == Refusal::none ? Refusal::excess_chars : first);
 }
 
+// A name and then the end of the statement, no keyword: a label to go to
+// (IF A THEN LOOP).
+bool bare_label_follows(Parser& parser) {
+    if (!is_letter(parser.peek()) || typed_keyword(parser)) {
+        return false;
+    }
+    const Parser::Mark start = parser.mark();
+    while (is_letter(parser.raw()) || is_digit(parser.raw())) {
+        parser.step();
+    }
+    const bool ends = parser.raw() != '$' && parser.at_statement_end();
+    parser.back(start);
+    return ends;
+}
+
 // ELSE, after an IF with THEN: a line or label to go to, or a statement
 // of its own that follows.
 bool else_clause(Parser& parser, Next& next) {
@@ -126,8 +141,8 @@ bool else_clause(Parser& parser, Next& next) {
     if (is_digit(c)) {
         return parser.line_reference();
     }
-    if (c == '\'' || c == '"') {
-        return label_reference(parser, false);
+    if (c == '\'' || c == '"' || bare_label_follows(parser)) {
+        return label_reference(parser, true);
     }
     if (c == '\0' || c == '@') {
         return parser.fail(Refusal::syntax);
@@ -154,8 +169,8 @@ bool if_statement(Parser& parser, Next& next) {
     if (is_digit(c)) {
         return parser.line_reference();
     }
-    if (c == '\'' || c == '"') {
-        return label_reference(parser, false);
+    if (c == '\'' || c == '"' || bare_label_follows(parser)) {
+        return label_reference(parser, true);
     }
     if (c == '!') {
         return true;  // the comment goes in the IF statement
@@ -187,9 +202,7 @@ bool statement(Parser& parser, Next& next) {
         return true;
     }
     if (c == '!') {
-        parser.step();
-        parser.put_byte(token::comment);
-        statement_text(parser);
+        comment(parser);  // a statement of its own
         return true;
     }
     if (parser.after_then && parser.word("ELSE")) {
@@ -234,14 +247,12 @@ bool frame(Parser& parser, std::size_t start) {
 
 }  // namespace
 
-bool comment(Parser& parser) {
-    if (parser.peek() != '!') {
-        return true;
+void comment(Parser& parser) {
+    if (parser.peek() == '!') {
+        parser.step();
+        parser.put_byte(token::comment);
+        statement_text(parser);
     }
-    parser.step();
-    parser.put_byte(token::comment);
-    statement_text(parser);
-    return true;
 }
 
 void statement_text(Parser& parser) {
@@ -260,7 +271,13 @@ bool line_statements(Parser& parser) {
         const std::size_t start = parser.out().size();
         parser.put_byte(0);  // the length, filled in when it is known
         Next next = Next::separator;
-        if (!statement(parser, next) || !comment(parser) || !frame(parser, start)) {
+        if (!statement(parser, next)) {
+            return false;
+        }
+        if (next == Next::separator) {
+            comment(parser);  // in the statement it follows
+        }
+        if (!frame(parser, start)) {
             return false;
         }
         const char c = parser.peek();

@@ -27,7 +27,8 @@ bool keyword_word(Parser& parser, const char* name);
 // TO, GO TO, GOSUB...: a target line number or label (parse_flow.cpp).
 bool line_or_label(Parser& parser);
 bool label_reference(Parser& parser, bool bare_name_allowed);
-bool comment(Parser& parser);
+// A comment, ! and the rest of the line, if one comes.
+void comment(Parser& parser);
 // A file: a name, a string, a device, or a name and a device
 // (parse_files.cpp).
 bool file_spec(Parser& parser);
