@@ -13,8 +13,8 @@ namespace velkord::basic {
 struct Signature {
     unsigned char fewest;
     unsigned char most;
-    // One letter an argument: n a number, s a string, x either; the last
-    // letter stands for the arguments after it.
+    // One letter an argument: n a number, s a string, x either, a an
+    // array's name; the last letter stands for the arguments after it.
     const char* types;
 };
 

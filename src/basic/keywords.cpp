@@ -546,20 +546,25 @@ const Keyword* KeywordTable::find(unsigned lex, unsigned token) const {
 
 std::size_t KeywordTable::match(std::string_view text, Match* found, std::size_t room) const {
     std::size_t count = 0;
-    // One table after another, in the order they are tried.
+    // One table after another, in the order they are tried; of each
+    // table, the longest name typed (HP-IL's RESET HPIL and RESET ESCAPE
+    // are two of the same length).
     const auto search = [&](unsigned lex) {
+        std::size_t longest = 0;
         const std::size_t first = count;
         for (const Keyword& row : rows_) {
-            if (row.lex != lex || !is_word(row) || count == room) {
+            if (row.lex != lex || !is_word(row)) {
                 continue;
             }
             const std::size_t length = typed_length(row.name, text);
-            if (length > 0) {
+            if (length > longest) {
+                longest = length;
+                count = first;
+            }
+            if (length > 0 && length == longest && count < room) {
                 found[count++] = Match{&row, length};
             }
         }
-        std::stable_sort(found + first, found + count,
-                         [](const Match& a, const Match& b) { return a.length > b.length; });
     };
     for (const unsigned lex : plug_in_order_) {
         search(lex);

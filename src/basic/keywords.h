@@ -94,7 +94,7 @@ public:
     // The rows whose name starts `text` (letters compared without case, a
     // blank of the name optional), in the order the HP-71B tries them: the
     // plug-in LEX files in memory order, then LEX 01, the mainframe last;
-    // within a table the longest name first. Puts at most `room` rows in
+    // of each table the longest name typed. Puts at most `room` rows in
     // `found` with the length of text each matched; returns their count.
     struct Match {
         const Keyword* row;

@@ -129,8 +129,9 @@ public:
     // True if an expression could start here (without reading it).
     bool expression_starts();
     // A variable that can be assigned to: simple, element, substring,
-    // FN name inside DEF FN. `type` is its type.
-    bool assignment_target(Type& type);
+    // and where `function_allowed`, the FN name inside DEF FN. `type` is
+    // its type.
+    bool assignment_target(Type& type, bool function_allowed = false);
     // A whole array, A() or B(,), put; false with nothing read otherwise.
     bool whole_array();
     // A variable's name typed here: letter [digit] [$], upper case.

@@ -11,7 +11,6 @@ namespace {
 
 // Operators of the same precedence group left to right, so the right
 // operand of one takes only operators that bind more tightly.
-constexpr int tightest = 0;  // ^
 constexpr int loosest = 12;  // OR, EXOR
 constexpr int unary_operand = 1;  // a unary operator takes a power, no more
 
@@ -132,11 +131,14 @@ bool chain(Parser& parser, int limit, bool unary_allowed, Type& type, bool negat
     } else if (!prefix(parser, unary_allowed, type)) {
         return false;
     }
+    // An operator that binds more tightly than the last one taken here
+    // was refused by that one's right operand: it ends the expression.
+    int tightest_next = 0;
     for (;;) {
         const Parser::Mark before = parser.mark();
         Binary binary;
         if (!scan_binary(parser, binary) || binary.form->precedence.own > limit ||
-            !takes_left(binary, type)) {
+            binary.form->precedence.own < tightest_next || !takes_left(binary, type)) {
             parser.back(before);
             return true;
         }
@@ -150,6 +152,7 @@ bool chain(Parser& parser, int limit, bool unary_allowed, Type& type, bool negat
             return parser.fail(Refusal::invalid_expr);
         }
         parser.put_byte(binary.form->token);
+        tightest_next = binary.form->precedence.own;
         if (binary.form->token == token::relation) {
             parser.put_nibble(binary.relation_bits);
             type = Type::numeric;

@@ -87,7 +87,21 @@ bool device_after_colon(Parser& parser) {
     return memory_device(parser) || hpil_device(parser);
 }
 
-bool file_spec(Parser& parser) {
+// The words that are no file's name: keywords of file statements.
+bool is_reserved_word(Parser& parser) {
+    static const char* const reserved[] = {"TO", "INTO", "ALL", "KEYS", "CARD"};
+    for (const char* word : reserved) {
+        const Parser::Mark start = parser.mark();
+        const bool typed = parser.word(word) && !is_letter(parser.raw()) && !is_digit(parser.raw());
+        parser.back(start);
+        if (typed) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool file_spec(Parser& parser, bool bare_card) {
     if (string_comes(parser)) {
         return parser.string_expression();
     }
@@ -97,12 +111,13 @@ bool file_spec(Parser& parser) {
     if (!is_letter(parser.peek())) {
         return parser.fail(Refusal::invalid_filespec);
     }
-    const Parser::Mark start = parser.mark();
-    if (parser.word("CARD") && !is_letter(parser.raw()) && !is_digit(parser.raw())) {
+    if (bare_card && parser.word("CARD") && !is_letter(parser.raw()) && !is_digit(parser.raw())) {
         parser.put_byte(token::card);
         return true;
     }
-    parser.back(start);
+    if (is_reserved_word(parser)) {
+        return parser.fail(Refusal::invalid_filespec);
+    }
     std::size_t length = 0;
     unquoted_name(parser, length);
     if (parser.raw() == ':') {
@@ -129,8 +144,22 @@ bool optional_file(Parser& parser, const Keyword& row) {
     return file_spec(parser);
 }
 
-// CAT [file | ALL | KEYS].
-bool catalog_statement(Parser& parser, const Keyword& row) { return optional_file(parser, row); }
+// CAT [file | ALL | KEYS | CARD].
+bool catalog_statement(Parser& parser, const Keyword& row) {
+    put_keyword(parser, row);
+    if (parser.at_statement_end()) {
+        return true;
+    }
+    if (parser.word("KEYS")) {
+        parser.put_byte(token::keys);
+        return true;
+    }
+    if (parser.word("ALL")) {
+        parser.put_byte(token::all);
+        return true;
+    }
+    return file_spec(parser, true);
+}
 
 // COPY [file] [TO file].
 bool copy_statement(Parser& parser, const Keyword& row) {
@@ -141,7 +170,7 @@ bool copy_statement(Parser& parser, const Keyword& row) {
     const Parser::Mark start = parser.mark();
     if (!parser.word("TO") || is_letter(parser.raw())) {
         parser.back(start);
-        if (!file_spec(parser)) {
+        if (!file_spec(parser, true)) {
             return false;
         }
         if (!parser.word("TO")) {
@@ -153,7 +182,7 @@ bool copy_statement(Parser& parser, const Keyword& row) {
         parser.put_byte(token::keys);
         return true;
     }
-    return file_spec(parser);
+    return file_spec(parser, true);
 }
 
 // NAME, PRIVATE: a file, no device.
@@ -170,7 +199,7 @@ bool name_statement(Parser& parser, const Keyword& row) {
     if (string_comes(parser)) {
         return parser.string_expression();
     }
-    if (!is_letter(parser.peek())) {
+    if (!is_letter(parser.peek()) || is_reserved_word(parser)) {
         return parser.fail(Refusal::invalid_filespec);
     }
     std::size_t length = 0;

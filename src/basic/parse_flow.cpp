@@ -5,7 +5,7 @@
 namespace velkord::basic {
 namespace {
 
-constexpr std::size_t longest_sub_name = 8;
+constexpr std::size_t longest_name = 8;  // of a label or a subprogram
 
 // GOTO or GOSUB (also typed GO TO, GO SUB), put; false when neither.
 bool goto_or_gosub(Parser& parser) {
@@ -82,6 +82,27 @@ bool call_argument(Parser& parser) {
     return true;
 }
 
+// The file and line of RUN.
+bool run_arguments(Parser& parser) {
+    if (parser.at_statement_end()) {
+        return true;
+    }
+    if (is_digit(parser.peek())) {
+        return parser.line_reference();
+    }
+    if (parser.peek() != ',') {
+        parser.put_byte(token::file_name_mark);
+        if (!file_spec(parser)) {
+            return false;
+        }
+    }
+    if (parser.take(',')) {
+        parser.put_byte(token::separator);
+        return line_or_label(parser);
+    }
+    return true;
+}
+
 }  // namespace
 
 // An unquoted name: a letter, then letters and digits, put in upper case
@@ -140,7 +161,10 @@ bool label_reference(Parser& parser, bool bare_name_allowed) {
     }
     parser.back(start);
     std::size_t length = 0;
-    return (bare_name_allowed && unquoted_name(parser, length)) || parser.fail(Refusal::syntax);
+    if (!bare_name_allowed || !unquoted_name(parser, length)) {
+        return parser.fail(Refusal::syntax);
+    }
+    return length <= longest_name || parser.fail(Refusal::excess_chars);
 }
 
 bool line_or_label(Parser& parser) {
@@ -188,7 +212,9 @@ bool on_statement(Parser& parser, const Keyword& row) {
     }
     if (parser.word("TIMER")) {
         parser.put_byte(token::timer);
-        parser.take('#');
+        if (!parser.take('#')) {
+            return parser.fail(Refusal::syntax);
+        }
         if (!parser.numeric_expression()) {
             return false;
         }
@@ -296,7 +322,7 @@ bool sub_statement(Parser& parser, const Keyword& row) {
     if (!unquoted_name(parser, length)) {
         return parser.fail(Refusal::syntax);
     }
-    if (length > longest_sub_name || parser.raw() == '$') {
+    if (length > longest_name || parser.raw() == '$') {
         return parser.fail(Refusal::excess_chars);
     }
     if (parser.take('(')) {
@@ -331,6 +357,8 @@ bool call_statement(Parser& parser, const Keyword& row) {
         }
     } else if (!unquoted_name(parser, length)) {
         return parser.fail(Refusal::syntax);
+    } else if (length > longest_name) {
+        return parser.fail(Refusal::excess_chars);
     } else if (parser.raw() == '$') {
         parser.back(start);  // a string variable holds the name
         Type type = Type::string;
@@ -357,26 +385,14 @@ bool call_statement(Parser& parser, const Keyword& row) {
     return true;
 }
 
-// RUN [file][,line|label]: a file is marked by DE.
+// RUN [file][,line|label]: a file is marked by DE. No statement may
+// follow it on its line.
 bool run_statement(Parser& parser, const Keyword& row) {
     put_keyword(parser, row);
-    if (parser.at_statement_end()) {
-        return true;
+    if (!run_arguments(parser)) {
+        return false;
     }
-    if (is_digit(parser.peek())) {
-        return parser.line_reference();
-    }
-    if (parser.peek() != ',') {
-        parser.put_byte(token::file_name_mark);
-        if (!file_spec(parser)) {
-            return false;
-        }
-    }
-    if (parser.take(',')) {
-        parser.put_byte(token::separator);
-        return line_or_label(parser);
-    }
-    return true;
+    return parser.peek() != '@' || parser.fail(Refusal::excess_chars);
 }
 
 // LIST and PLIST [file][,line[,line]].

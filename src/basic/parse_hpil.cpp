@@ -207,11 +207,12 @@ bool send_commands(Parser& parser) {
         const Parser::Mark after = parser.mark();
         const bool another_word = send_word(parser) != nullptr;
         parser.back(after);
-        if (!another_word && parser.expression_starts()) {
+        const bool data = std::string_view(word) == "DATA";
+        if (!another_word && std::string_view(word) != "LPD" && parser.expression_starts()) {
             do {
                 parser.put_byte(token::separator);
                 Type type = Type::numeric;
-                if (!parser.expression(type)) {
+                if (!(data ? parser.expression(type) : parser.numeric_expression())) {
                     return false;
                 }
             } while (parser.take(','));
@@ -376,9 +377,8 @@ bool hpil_statement(Parser& parser, const Keyword& row) {
             } else {
                 return parser.fail(Refusal::excess_chars);
             }
-            if (!parser.at_statement_end()) {
-                Type type = Type::numeric;
-                return parser.expression(type);  // stored, though it means nothing
+            if (!parser.at_statement_end() && parser.peek() != '"' && parser.peek() != '\'') {
+                return parser.numeric_expression();  // stored, though it means nothing
             }
             return true;
         case initialize:

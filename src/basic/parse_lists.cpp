@@ -348,7 +348,7 @@ bool destroy_statement(Parser& parser, const Keyword& row) {
 
 bool assignment(Parser& parser) {
     Type type = Type::numeric;
-    if (!parser.assignment_target(type)) {
+    if (!parser.assignment_target(type, true)) {
         return false;
     }
     if (!parser.take('=')) {

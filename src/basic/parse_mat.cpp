@@ -12,13 +12,14 @@ struct MatrixWord {
     const char* name;
     unsigned token;
     bool of_arrays;
+    unsigned char fewest, most;  // arguments in parentheses
 };
 constexpr MatrixWord matrix_words[] = {
-    {"CON", token::math::con, false},     {"IDN", token::math::idn, false},
-    {"ZERO", token::math::zero, false},   {"ZER", token::math::zer, false},
-    {"INV", token::math::inv, true},      {"TRN", token::math::trn, true},
-    {"SYS", token::math::sys, true},      {"FOUR", token::math::four, true},
-    {"PROOT", token::math::proot, true},
+    {"CON", token::math::con, false, 1, 2},    {"IDN", token::math::idn, false, 1, 2},
+    {"ZERO", token::math::zero, false, 1, 2},  {"ZER", token::math::zer, false, 1, 2},
+    {"INV", token::math::inv, true, 1, 1},     {"TRN", token::math::trn, true, 1, 1},
+    {"SYS", token::math::sys, true, 2, 2},     {"FOUR", token::math::four, true, 1, 1},
+    {"PROOT", token::math::proot, true, 1, 1},
 };
 
 // An array's name: a numeric variable.
@@ -68,6 +69,9 @@ bool mat_output(Parser& parser) {
         parser.put_byte(token::semicolon);
         put_marker(parser);
     }
+    if (!marked && parser.at_statement_end()) {
+        return parser.fail(Refusal::invalid_var);
+    }
     bool item_before = false;
     while (!parser.at_statement_end()) {
         if (parser.take(',')) {
@@ -102,12 +106,17 @@ bool matrix_function(Parser& parser, const MatrixWord& word) {
         return !word.of_arrays || parser.fail(Refusal::syntax);
     }
     parser.put_byte(token::opening_parenthesis);
+    unsigned count = 0;
     do {
         if (word.of_arrays ? !array_name(parser) : !parser.numeric_expression()) {
             return false;
         }
+        ++count;
     } while (parser.take(','));
-    return parser.take(')') || parser.fail(Refusal::parenthesis);
+    if (!parser.take(')')) {
+        return parser.fail(Refusal::parenthesis);
+    }
+    return (count >= word.fewest && count <= word.most) || parser.fail(Refusal::syntax);
 }
 
 // The right side of MAT A=...

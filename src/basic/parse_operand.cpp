@@ -23,6 +23,18 @@ Type type_of_name(const char* name) {
     return length > 0 && name[length - 1] == '$' ? Type::string : Type::numeric;
 }
 
+// An array's name as an argument: DET(A).
+bool array_argument(Parser& parser) {
+    char letter = 0, digit = 0;
+    bool string = false;
+    if (!parser.name_parts(letter, digit, string) || string ||
+        (parser.peek() != ',' && parser.peek() != ')')) {
+        return parser.fail(Refusal::invalid_expr);
+    }
+    parser.put_variable(letter, digit, string);
+    return true;
+}
+
 // (a,b,...) after a function: each argument as its signature says. No
 // parentheses means no arguments.
 bool arguments(Parser& parser, const Signature& signature, std::size_t& count,
@@ -32,11 +44,18 @@ bool arguments(Parser& parser, const Signature& signature, std::size_t& count,
         return count >= signature.fewest || parser.fail(Refusal::invalid_expr);
     }
     do {
+        const char wanted = argument_type(signature, count);
+        if (wanted == 'a') {
+            if (!array_argument(parser)) {
+                return false;
+            }
+            ++count;
+            continue;
+        }
         Type type = Type::numeric;
         if (!parser.expression(type)) {
             return false;
         }
-        const char wanted = argument_type(signature, count);
         if ((wanted == 'n' && type != Type::numeric) || (wanted == 's' && type != Type::string)) {
             return parser.fail(Refusal::invalid_expr);
         }
@@ -212,12 +231,12 @@ bool Parser::whole_array() {
     return false;
 }
 
-bool Parser::assignment_target(Type& type) {
+bool Parser::assignment_target(Type& type, bool function_allowed) {
     if (!is_letter(peek())) {
         return fail(Refusal::invalid_var);
     }
     const Mark start = mark();
-    if (word("FN")) {
+    if (function_allowed && word("FN")) {
         char letter = 0, digit = 0;
         bool string = false;
         if (name_parts(letter, digit, string) && peek() != '(') {

@@ -31,7 +31,8 @@ bool label_reference(Parser& parser, bool bare_name_allowed);
 void comment(Parser& parser);
 // A file: a name, a string, a device, or a name and a device
 // (parse_files.cpp).
-bool file_spec(Parser& parser);
+// A bare CARD is the card reader where `bare_card` (COPY, CAT).
+bool file_spec(Parser& parser, bool bare_card = false);
 // A device after its colon: :PORT, :MAIN, :CARD or an HP-IL device.
 bool device_after_colon(Parser& parser);
 // An HP-IL device after its colon: E2, then %expression, a word or an
