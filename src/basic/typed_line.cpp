@@ -8,7 +8,8 @@ namespace {
 constexpr unsigned largest_line_number = 9999;
 
 // Characters that cannot start a statement but continue an expression
-// after a number: the line is then an expression to evaluate.
+// after a number (10 =1, 10 ,): the line is then an expression that the
+// HP-71B evaluates, not a program line.
 bool continues_number(char c) {
     switch (c) {
         case '=': case ',': case ';': case '<': case '>': case '#': case '?':
@@ -47,7 +48,14 @@ TypedLine type_line(std::string_view line, const KeywordTable& keywords) {
         return typed;
     }
     if (continues_number(parser.peek())) {
-        typed.outcome = LineOutcome::no_statement;
+        // The HP-71B evaluates the whole line, stores nothing, and says
+        // what is wrong with the expression if anything is.
+        Parser expression(line, keywords);
+        if (print_list(expression) && expression.end_of_statement()) {
+            typed.outcome = LineOutcome::no_statement;
+        } else {
+            typed.refusal = expression.refusal();
+        }
         return typed;
     }
     parser.put_line_number(number);
