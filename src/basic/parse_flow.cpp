@@ -338,7 +338,9 @@ bool sub_statement(Parser& parser, const Keyword& row) {
     }
     parser.put_byte(token::all);
     if (parser.peek() == '!') {
-        comment(parser);
+        if (!comment(parser)) {
+            return false;
+        }
         parser.put_byte(token::end_of_line);
     }
     parser.put_link(LinkKind::sub_chain);

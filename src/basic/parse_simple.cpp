@@ -273,8 +273,7 @@ bool reset_statement(Parser& parser, const Keyword& row) {
 // REM, IMAGE: the rest of the line as typed.
 bool text_statement(Parser& parser, const Keyword& row) {
     put_keyword(parser, row);
-    statement_text(parser);
-    return true;
+    return statement_text(parser);
 }
 
 // DATA: the rest of the line, each item without the blanks around it.
@@ -286,6 +285,9 @@ bool data_statement(Parser& parser, const Keyword& row) {
         std::size_t last = end;  // after the last character that is no blank
         while (parser.raw_at(end) != '\0' && parser.raw_at(end) != ',') {
             const char c = parser.raw_at(end);
+            if (c == '\r') {
+                return parser.fail(Refusal::syntax);  // it would end the text here
+            }
             if (c == '"' || c == '\'') {
                 std::size_t close = end + 1;
                 while (parser.raw_at(close) != c && parser.raw_at(close) != '\0') {

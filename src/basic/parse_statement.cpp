@@ -202,8 +202,7 @@ bool statement(Parser& parser, Next& next) {
         return true;
     }
     if (c == '!') {
-        comment(parser);  // a statement of its own
-        return true;
+        return comment(parser);  // a statement of its own
     }
     if (parser.after_then && parser.word("ELSE")) {
         return else_clause(parser, next);
@@ -247,23 +246,28 @@ bool frame(Parser& parser, std::size_t start) {
 
 }  // namespace
 
-void comment(Parser& parser) {
-    if (parser.peek() == '!') {
-        parser.step();
-        parser.put_byte(token::comment);
-        statement_text(parser);
+bool comment(Parser& parser) {
+    if (parser.peek() != '!') {
+        return true;
     }
+    parser.step();
+    parser.put_byte(token::comment);
+    return statement_text(parser);
 }
 
-void statement_text(Parser& parser) {
+bool statement_text(Parser& parser) {
     if (parser.raw() == ' ') {
         parser.step();  // one blank after the keyword is dropped
     }
     while (parser.raw() != '\0') {
+        if (parser.raw() == '\r') {
+            return parser.fail(Refusal::syntax);  // it would end the text where it stands
+        }
         parser.put_byte(static_cast<unsigned char>(parser.raw()));
         parser.step();
     }
     parser.put_byte(token::text_end);
+    return true;
 }
 
 bool line_statements(Parser& parser) {
@@ -274,8 +278,8 @@ bool line_statements(Parser& parser) {
         if (!statement(parser, next)) {
             return false;
         }
-        if (next == Next::separator) {
-            comment(parser);  // in the statement it follows
+        if (next == Next::separator && !comment(parser)) {
+            return false;  // a comment goes in the statement it follows
         }
         if (!frame(parser, start)) {
             return false;

@@ -162,17 +162,12 @@ void list_call(Decoder& decoder) {
         decoder.fail();  // a CALL without its end
         return;
     }
-    if (!decoder.at_end()) {
-        if (decoder.byte() != in_file) {
-            decoder.fail();
-            return;
-        }
+    if (decoder.peek() == in_file) {
+        decoder.byte();
         text += " IN ";
         single_expression(decoder);
-        if (!decoder.at_end()) {
-            decoder.fail();
-        }
     }
+    comment_and_end(decoder);
 }
 
 // REM, !, DATA and IMAGE: the characters up to 0D, as stored.

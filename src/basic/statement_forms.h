@@ -28,7 +28,7 @@ bool keyword_word(Parser& parser, const char* name);
 bool line_or_label(Parser& parser);
 bool label_reference(Parser& parser, bool bare_name_allowed);
 // A comment, ! and the rest of the line, if one comes.
-void comment(Parser& parser);
+bool comment(Parser& parser);
 // A file: a name, a string, a device, or a name and a device
 // (parse_files.cpp).
 // A bare CARD is the card reader where `bare_card` (COPY, CAT).
@@ -51,7 +51,7 @@ bool print_list(Parser& parser);
 // The items of a print list with their separators, no USING.
 bool print_list_items(Parser& parser);
 // The text of REM, !, DATA and IMAGE: the rest of the line, up to 0D.
-void statement_text(Parser& parser);
+bool statement_text(Parser& parser);
 // An assignment without LET: target = expression.
 bool assignment(Parser& parser);
 
