@@ -130,6 +130,23 @@ void comment_text(Decoder& decoder) {
     }
 }
 
+// A comment that may end a statement of its own layout, and nothing after it.
+void comment_and_end(Decoder& decoder) {
+    if (decoder.at_end()) {
+        return;
+    }
+    if (decoder.byte() != token::comment) {
+        decoder.fail();
+        return;
+    }
+    decoder.text() += " ! ";
+    comment_text(decoder);
+    decoder.trim();
+    if (!decoder.at_end()) {
+        decoder.fail();
+    }
+}
+
 void file_type_name(Decoder& decoder) {
     // 16 bits, least significant nibble first.
     const unsigned value = decoder.number(4);

@@ -44,7 +44,8 @@ void list_declarations(Decoder& decoder, const char* name) {
             decoder.byte();
             expressions(decoder, '[', ']');
         }
-        if (decoder.at_end()) {
+        if (decoder.at_end() || decoder.peek() == token::comment) {
+            comment_and_end(decoder);  // DIM A ! comment
             return;
         }
         if (decoder.byte() != separator) {

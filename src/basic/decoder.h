@@ -274,6 +274,9 @@ struct Arguments {
 void list_arguments(Decoder& decoder, Arguments& arguments);
 // Appends a comment's text after FC, up to its 0D.
 void comment_text(Decoder& decoder);
+// A comment that may end a statement of its own layout, and nothing
+// after it: " ! " and its text.
+void comment_and_end(Decoder& decoder);
 // Appends the name of a 4-nibble file type; fails for a type that has none.
 void file_type_name(Decoder& decoder);
 

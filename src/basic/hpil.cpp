@@ -32,7 +32,7 @@ bool takes_masks(unsigned token) {
 void list_send(Decoder& decoder) {
     std::string& text = decoder.text();
     text += "SEND";
-    while (!decoder.at_end()) {
+    while (!decoder.at_end() && decoder.peek() != comment) {
         if (decoder.byte() != device) {
             decoder.fail();
             return;
@@ -57,6 +57,7 @@ void list_send(Decoder& decoder) {
             }
         }
     }
+    comment_and_end(decoder);  // SEND UNL ! comment
 }
 
 }  // namespace

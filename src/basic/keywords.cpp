@@ -529,6 +529,19 @@ void KeywordTable::index() {
             is_expression_kind(row.kind) || (row.flags & flag_device) != 0;
     }
     expression_token_[token::unquoted_name] = true;  // NEXT only where a statement starts
+    std::vector<unsigned> order = plug_in_order_;
+    order.push_back(lex::builtin);
+    order.push_back(lex::mainframe);
+    for (std::vector<Named>& rows : by_letter_) {
+        rows.clear();
+    }
+    for (const unsigned lex : order) {
+        for (const Keyword& row : rows_) {
+            if (row.lex == lex && is_word(row)) {
+                by_letter_[row.name[0] - 'A'].push_back(Named{&row, row.name});
+            }
+        }
+    }
 }
 
 const Keyword* KeywordTable::find(unsigned lex, unsigned token) const {
@@ -545,32 +558,30 @@ const Keyword* KeywordTable::find(unsigned lex, unsigned token) const {
 }
 
 std::size_t KeywordTable::match(std::string_view text, Match* found, std::size_t room) const {
-    std::size_t count = 0;
-    // One table after another, in the order they are tried; of each
-    // table, the longest name typed (HP-IL's RESET HPIL and RESET ESCAPE
-    // are two of the same length).
-    const auto search = [&](unsigned lex) {
-        std::size_t longest = 0;
-        const std::size_t first = count;
-        for (const Keyword& row : rows_) {
-            if (row.lex != lex || !is_word(row)) {
-                continue;
-            }
-            const std::size_t length = typed_length(row.name, text);
-            if (length > longest) {
-                longest = length;
-                count = first;
-            }
-            if (length > 0 && length == longest && count < room) {
-                found[count++] = Match{&row, length};
-            }
-        }
-    };
-    for (const unsigned lex : plug_in_order_) {
-        search(lex);
+    if (text.empty() || upper(text[0]) < 'A' || upper(text[0]) > 'Z') {
+        return 0;
     }
-    search(lex::builtin);
-    search(lex::mainframe);
+    std::size_t count = 0;
+    // Of each table, the longest name typed (HP-IL's RESET HPIL and
+    // RESET ESCAPE are two of the same length).
+    std::size_t longest = 0, table_first = 0;
+    unsigned table = lex::mainframe + 0x100;  // none yet
+    for (const Named& named : by_letter_[upper(text[0]) - 'A']) {
+        const Keyword& row = *named.row;
+        if (row.lex != table) {
+            table = row.lex;
+            table_first = count;
+            longest = 0;
+        }
+        const std::size_t length = typed_length(named.name, text);
+        if (length > longest) {
+            longest = length;
+            count = table_first;
+        }
+        if (length > 0 && length == longest && count < room) {
+            found[count++] = Match{&row, length};
+        }
+    }
     return count;
 }
 

@@ -113,6 +113,13 @@ private:
 
     std::vector<Keyword> rows_;  // sorted by LEX id, then token
     std::vector<unsigned> plug_in_order_;  // LEX ids, in memory order
+    // For each first letter, the rows typed as words that begin with it,
+    // table by table in the order they are tried, with their names.
+    struct Named {
+        const Keyword* row;
+        std::string_view name;
+    };
+    std::vector<Named> by_letter_[26];
     short one_byte_[256];
     bool expression_token_[256];
 };

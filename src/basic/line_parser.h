@@ -35,7 +35,12 @@ struct LinkField {
 class Parser {
 public:
     Parser(std::string_view line, const KeywordTable& keywords)
-        : text_(line), keywords_(keywords) {}
+        : text_(line), keywords_(keywords) {
+        out_.reserve(most_nibbles);
+    }
+
+    // A line of 120 characters makes no more, except in rare cases.
+    static constexpr std::size_t most_nibbles = 512;
 
     const KeywordTable& keywords() const { return keywords_; }
     Refusal refusal() const { return refusal_; }

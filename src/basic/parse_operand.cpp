@@ -278,19 +278,24 @@ bool Parser::string_constant() {
     return true;
 }
 
-const Keyword* typed_function(Parser& parser, std::size_t& length) {
+// The keyword typed here that the HP-71B reads first; null when none.
+const Keyword* first_keyword(Parser& parser, std::size_t& length) {
     KeywordTable::Match matches[most_matches];
-    const std::size_t count = parser.keywords().match(parser.rest(), matches, most_matches);
-    if (count == 0 || !is_function_kind(matches[0].row->kind)) {
-        return nullptr;  // INTO is no INT
+    if (parser.keywords().match(parser.rest(), matches, most_matches) == 0) {
+        return nullptr;
     }
     length = matches[0].length;
     return matches[0].row;
 }
 
+const Keyword* typed_function(Parser& parser, std::size_t& length) {
+    const Keyword* row = first_keyword(parser, length);
+    return row && is_function_kind(row->kind) ? row : nullptr;  // INTO is no INT
+}
+
 bool typed_keyword(Parser& parser) {
-    KeywordTable::Match matches[most_matches];
-    return parser.keywords().match(parser.rest(), matches, most_matches) > 0;
+    std::size_t length = 0;
+    return first_keyword(parser, length) != nullptr;
 }
 
 bool primary(Parser& parser, Type& type) {
@@ -320,14 +325,15 @@ bool primary(Parser& parser, Type& type) {
         return parser.fail(Refusal::invalid_expr);
     }
     std::size_t length = 0;
-    if (const Keyword* row = typed_function(parser, length)) {
-        parser.move_to(parser.at() + length);
-        return function(parser, *row, type);
+    const Keyword* row = first_keyword(parser, length);
+    if (!row) {
+        return variable(parser, type);
     }
-    if (typed_keyword(parser)) {
+    if (!is_function_kind(row->kind)) {
         return parser.fail(Refusal::invalid_expr);  // a keyword is no operand
     }
-    return variable(parser, type);
+    parser.move_to(parser.at() + length);
+    return function(parser, *row, type);
 }
 
 }  // namespace velkord::basic

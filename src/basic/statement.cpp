@@ -12,23 +12,6 @@ constexpr unsigned parameters = to, parameters_end = closing_parenthesis, call_e
 constexpr unsigned in_file = semicolon;
 constexpr std::size_t link_nibbles = field::link;  // where the HP-71B finds the next one
 
-// A comment that may end a statement of its own layout, and nothing after it.
-void comment_and_end(Decoder& decoder) {
-    if (decoder.at_end()) {
-        return;
-    }
-    if (decoder.byte() != comment) {
-        decoder.fail();
-        return;
-    }
-    decoder.text() += " ! ";
-    comment_text(decoder);
-    decoder.trim();
-    if (!decoder.at_end()) {
-        decoder.fail();
-    }
-}
-
 // 'NAME': the label's characters fill the statement.
 void list_label(Decoder& decoder) {
     std::string& text = decoder.text();
@@ -186,14 +169,15 @@ void list_text(Decoder& decoder, const char* name) {
 void list_renumber(Decoder& decoder, const char* name) {
     std::string& text = decoder.text();
     text += name;
-    for (bool first = true; !decoder.at_end(); first = false) {
+    for (bool first = true; !decoder.at_end() && decoder.peek() != comment; first = false) {
         if (decoder.byte() != separator) {
             decoder.fail();
             return;
         }
         text += first ? ' ' : ',';
-        append_integer(text, decoder.digits(4));
+        append_integer(text, decoder.digits(field::line_number));
     }
+    comment_and_end(decoder);
 }
 
 // LIST, PLIST and MERGE: their line numbers are F1 and 4 BCD digits.

@@ -64,7 +64,7 @@ TypedLine type_line(std::string_view line, const KeywordTable& keywords) {
         return typed;
     }
     typed.outcome = LineOutcome::stored;
-    typed.nibbles = std::move(parser.out());
+    typed.nibbles.assign(parser.out().begin(), parser.out().end());  // no room to spare
     typed.warnings = parser.warnings();
     typed.links = parser.links();
     return typed;
