@@ -54,7 +54,7 @@ TEST(BasicTypedLines, RefusedLinesAreRefusedWithTheHp71bMessage) {
         }
     }
     EXPECT_EQ(refused, 9994u);
-    EXPECT_GE(same_message, 9476u) << "of " << refused;
+    EXPECT_GE(same_message, 9560u) << "of " << refused;
 }
 
 TEST(BasicTypedLines, StoredLinesListAsTheHp71bListsThem) {

@@ -170,6 +170,10 @@ bool primary(Parser& parser, Type& type);
 // tries its tables, if it is a function; the length typed; null if none.
 const Keyword* typed_function(Parser& parser, std::size_t& length);
 
+// Why keywords typed where an operand or a statement should be are
+// refused: where the mainframe or LEX 01 has the word, an Invalid Expr;
+// a plug-in's word alone leaves Excess Chars.
+Refusal keyword_refusal(const KeywordTable::Match* matches, std::size_t count);
 // True if a keyword is typed here.
 bool typed_keyword(Parser& parser);
 

@@ -73,14 +73,12 @@ bool scan_binary(Parser& parser, Binary& binary) {
     return true;
 }
 
-// The operand types an operator takes: arithmetic and logic numbers,
-// & strings, a relation either, both the same.
+// Whether an operator is taken after an operand of its type: after a
+// string only & and a relation (A$+B$ ends at the +); after a number
+// every one, & then refused for its type.
 bool takes_left(const Binary& binary, Type left) {
     const unsigned token = binary.form->token;
-    if (token == token::relation) {
-        return true;
-    }
-    return (token == token::concatenate) == (left == Type::string);
+    return left == Type::numeric || token == token::relation || token == token::concatenate;
 }
 
 bool chain(Parser& parser, int limit, bool unary_allowed, Type& type, bool negated = false);
@@ -148,7 +146,9 @@ bool chain(Parser& parser, int limit, bool unary_allowed, Type& type, bool negat
                    binary.subtraction)) {
             return false;
         }
-        if (right != type) {
+        const bool strings = binary.form->token == token::concatenate;
+        if (right != type || (strings != (type == Type::string) &&
+                              binary.form->token != token::relation)) {
             return parser.fail(Refusal::invalid_expr);
         }
         parser.put_byte(binary.form->token);

@@ -129,8 +129,11 @@ bool bare_line_number(Parser& parser) {
                                                      : Refusal::invalid_parm);
     }
     unsigned number = 0;
+    const Parser::Mark start = parser.mark();
     if (!parser.line_number_typed(number)) {
-        return false;
+        const bool out_of_range = parser.refusal() == Refusal::syntax;
+        parser.back(start);
+        return parser.fail(out_of_range ? Refusal::invalid_parm : Refusal::excess_chars);
     }
     parser.put_byte(token::separator);
     parser.put_line_number(number);
@@ -150,7 +153,12 @@ bool label_reference(Parser& parser, bool bare_name_allowed) {
     parser.put_byte(token::label_reference);
     const char c = parser.peek();
     if (c == '"' || c == '\'') {
-        return parser.string_constant();
+        const Parser::Mark start = parser.mark();
+        if (parser.string_constant()) {
+            return true;
+        }
+        parser.back(start);
+        return parser.fail(Refusal::syntax);  // GOTO 'X without its quote
     }
     const Parser::Mark start = parser.mark();
     char letter = 0, digit = 0;
@@ -327,6 +335,9 @@ bool sub_statement(Parser& parser, const Keyword& row) {
     }
     if (parser.take('(')) {
         parser.put_byte(token::to);
+        if (parser.at_statement_end()) {
+            return parser.fail(Refusal::missing_parm);
+        }
         do {
             if (!sub_parameter(parser)) {
                 return false;

@@ -81,6 +81,21 @@ bool hpil_number(Parser& parser) {
     return parser.fail(Refusal::hpil_invalid_expr);
 }
 
+// RESET HPIL [n], LOCAL LOCKOUT [n]: F1 when there is none; what is no
+// number is left, and so too much.
+bool optional_hpil_number(Parser& parser) {
+    if (parser.at_statement_end()) {
+        parser.put_byte(token::separator);
+        return true;
+    }
+    const Parser::Mark start = parser.mark();
+    if (parser.numeric_expression()) {
+        return true;
+    }
+    parser.back(start);
+    return parser.fail(Refusal::excess_chars);
+}
+
 // No device: F1.
 bool optional_device(Parser& parser) {
     if (parser.at_statement_end()) {
@@ -303,11 +318,7 @@ bool hpil_statement(Parser& parser, const Keyword& row) {
                 return give_way(parser);
             }
             put_keyword(parser, row);
-            if (parser.at_statement_end()) {
-                parser.put_byte(token::separator);
-                return true;
-            }
-            return parser.numeric_expression();
+            return optional_hpil_number(parser);
         case reset_escape:
             if (!parser.word("ESCAPE")) {
                 return give_way(parser);
@@ -342,11 +353,7 @@ bool hpil_statement(Parser& parser, const Keyword& row) {
             put_keyword(parser, row);
             if (parser.word("LOCKOUT")) {
                 put_keyword(parser, *hpil_row(parser, lockout));
-                if (parser.at_statement_end()) {
-                    parser.put_byte(token::separator);
-                    return true;
-                }
-                return parser.numeric_expression();
+                return optional_hpil_number(parser);
             }
             return optional_device(parser);
         case clear:

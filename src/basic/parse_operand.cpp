@@ -293,6 +293,16 @@ const Keyword* typed_function(Parser& parser, std::size_t& length) {
     return row && is_function_kind(row->kind) ? row : nullptr;  // INTO is no INT
 }
 
+Refusal keyword_refusal(const KeywordTable::Match* matches, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const unsigned lex = matches[i].row->lex;
+        if (lex == lex::mainframe || lex == lex::builtin) {
+            return Refusal::invalid_expr;
+        }
+    }
+    return Refusal::excess_chars;
+}
+
 bool typed_keyword(Parser& parser) {
     std::size_t length = 0;
     return first_keyword(parser, length) != nullptr;
@@ -324,16 +334,16 @@ bool primary(Parser& parser, Type& type) {
     if (!is_letter(c)) {
         return parser.fail(Refusal::invalid_expr);
     }
-    std::size_t length = 0;
-    const Keyword* row = first_keyword(parser, length);
-    if (!row) {
+    KeywordTable::Match matches[most_matches];
+    const std::size_t count = parser.keywords().match(parser.rest(), matches, most_matches);
+    if (count == 0) {
         return variable(parser, type);
     }
-    if (!is_function_kind(row->kind)) {
-        return parser.fail(Refusal::invalid_expr);  // a keyword is no operand
+    if (!is_function_kind(matches[0].row->kind)) {
+        return parser.fail(keyword_refusal(matches, count));  // a keyword is no operand
     }
-    parser.move_to(parser.at() + length);
-    return function(parser, *row, type);
+    parser.move_to(parser.at() + matches[0].length);
+    return function(parser, *matches[0].row, type);
 }
 
 }  // namespace velkord::basic

@@ -105,7 +105,7 @@ bool keyword_statement(Parser& parser, const KeywordTable::Match* matches, std::
                 stored = print_list(parser) && parser.end_of_statement();
             }
         } else {
-            parser.fail(Refusal::excess_chars);  // a word that starts no statement
+            parser.fail(keyword_refusal(&matches[i], 1));  // a word that starts no statement
         }
         if (stored) {
             return true;
