@@ -80,8 +80,6 @@ public:
         links_.resize(mark.links);
         refusal_ = mark.refusal;
     }
-    // Forgets a refusal noted since the mark (a failed try of several).
-    void forgive(const Mark& mark) { refusal_ = mark.refusal; }
 
     // Reading. Blanks between tokens are dropped: each of these passes
     // over them first, except raw(), which gives the very next character.

@@ -196,6 +196,10 @@ bool required_file(Parser& parser, const Keyword& row) {
 
 bool name_statement(Parser& parser, const Keyword& row) {
     put_keyword(parser, row);
+    return file_without_device(parser);
+}
+
+bool file_without_device(Parser& parser) {
     if (string_comes(parser)) {
         return parser.string_expression();
     }

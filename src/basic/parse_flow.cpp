@@ -26,7 +26,7 @@ bool targets(Parser& parser) {
         if (!line_or_label(parser)) {
             return false;
         }
-    } while (parser.take(',') && (parser.put_byte(token::separator), true));
+    } while (list_comma(parser));
     return true;
 }
 
@@ -342,7 +342,7 @@ bool sub_statement(Parser& parser, const Keyword& row) {
             if (!sub_parameter(parser)) {
                 return false;
             }
-        } while (parser.take(',') && (parser.put_byte(token::separator), true));
+        } while (list_comma(parser));
         if (!parser.take(')')) {
             return parser.fail(Refusal::parenthesis);
         }
@@ -393,7 +393,7 @@ bool call_statement(Parser& parser, const Keyword& row) {
     parser.put_byte(token::all);
     if (parser.word("IN")) {
         parser.put_byte(token::semicolon);
-        return file_spec(parser);
+        return file_without_device(parser);
     }
     return true;
 }

@@ -98,7 +98,7 @@ bool variables(Parser& parser, bool whole_arrays) {
         if (!parser.assignment_target(type)) {
             return parser.fail(Refusal::invalid_var);
         }
-    } while (parser.take(',') && (parser.put_byte(token::separator), true));
+    } while (list_comma(parser));
     return true;
 }
 
@@ -172,6 +172,14 @@ bool declared_item(Parser& parser, bool strings_allowed) {
 
 bool print_list_items(Parser& parser) { return print_items(parser); }
 
+bool list_comma(Parser& parser) {
+    if (!parser.take(',')) {
+        return false;
+    }
+    parser.put_byte(token::separator);
+    return true;
+}
+
 bool print_list(Parser& parser) {
     if (parser.word("USING")) {
         return using_format(parser);
@@ -204,7 +212,7 @@ bool print_statement(Parser& parser, const Keyword& row) {
             if (!parser.expression(type)) {
                 return false;
             }
-        } while (parser.take(',') && (parser.put_byte(token::separator), true));
+        } while (list_comma(parser));
         return true;
     }
     if (parser.word("USING")) {
@@ -302,7 +310,7 @@ bool declaration(Parser& parser, const Keyword& row) {
         if (!declared_item(parser, strings_allowed)) {
             return false;
         }
-    } while (parser.take(',') && (parser.put_byte(token::separator), true));
+    } while (list_comma(parser));
     return true;
 }
 
@@ -342,7 +350,7 @@ bool destroy_statement(Parser& parser, const Keyword& row) {
         if (parser.peek() == '(') {
             return parser.fail(Refusal::invalid_var);
         }
-    } while (parser.take(',') && (parser.put_byte(token::separator), true));
+    } while (list_comma(parser));
     return true;
 }
 

@@ -71,7 +71,6 @@ bool optional_number(Parser& parser, const Keyword& row) {
 }
 
 bool numbers_1_to_2(Parser& parser, const Keyword& row) { return numbers(parser, row, 1, 2); }
-bool numbers_0_to_2(Parser& parser, const Keyword& row) { return numbers(parser, row, 0, 2); }
 bool numbers_any(Parser& parser, const Keyword& row) { return numbers(parser, row, 0, SIZE_MAX); }
 // CFLAG and SFLAG: flags, or ALL.
 bool numbers_1_or_more(Parser& parser, const Keyword& row) {

@@ -20,8 +20,8 @@ StatementForm statement_form(const Keyword& row);
 
 // Puts a keyword's token: one byte, or EF and its LEX file's id and token.
 void put_keyword(Parser& parser, const Keyword& row);
-// Takes a LEX file's or the mainframe's keyword of that name.
-bool keyword_word(Parser& parser, const char* name);
+// Takes a comma between the items of a list, stored F1.
+bool list_comma(Parser& parser);
 
 // Forms shared by several statements.
 // TO, GO TO, GOSUB...: a target line number or label (parse_flow.cpp).
@@ -31,6 +31,8 @@ bool label_reference(Parser& parser, bool bare_name_allowed);
 bool comment(Parser& parser);
 // A file: a name, a string, a device, or a name and a device
 // (parse_files.cpp).
+// A file named by a name or a string, no device: NAME, CALL ... IN.
+bool file_without_device(Parser& parser);
 // A bare CARD is the card reader where `bare_card` (COPY, CAT).
 bool file_spec(Parser& parser, bool bare_card = false);
 // A device after its colon: :PORT, :MAIN, :CARD or an HP-IL device.
@@ -59,10 +61,8 @@ bool assignment(Parser& parser);
 // parse_simple.cpp: no argument, keyword options, numbers and strings.
 bool no_arguments(Parser& parser, const Keyword& row);
 bool keyboard_only(Parser& parser, const Keyword& row);
-bool word_only(Parser& parser, const Keyword& row);
 bool one_number(Parser& parser, const Keyword& row);
 bool optional_number(Parser& parser, const Keyword& row);
-bool numbers_0_to_2(Parser& parser, const Keyword& row);
 bool numbers_1_to_2(Parser& parser, const Keyword& row);
 bool numbers_any(Parser& parser, const Keyword& row);
 bool numbers_1_or_more(Parser& parser, const Keyword& row);

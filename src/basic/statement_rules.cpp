@@ -164,6 +164,4 @@ void put_keyword(Parser& parser, const Keyword& row) {
     }
 }
 
-bool keyword_word(Parser& parser, const char* name) { return parser.word(name); }
-
 }  // namespace velkord::basic
