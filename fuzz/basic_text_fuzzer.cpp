@@ -2,7 +2,6 @@
 // program made lists back without an error, each of its lines listed.
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -12,22 +11,6 @@
 using namespace velkord::basic;
 
 namespace {
-
-class Body final : public ByteSource {
-public:
-    explicit Body(const std::vector<unsigned char>& bytes) : bytes_(bytes) {}
-    std::size_t read(unsigned char* bytes, std::size_t count) override {
-        const std::size_t taken = count < bytes_.size() - at_ ? count : bytes_.size() - at_;
-        std::memcpy(bytes, bytes_.data() + at_, taken);
-        at_ += taken;
-        return taken;
-    }
-    bool failed() const override { return false; }
-
-private:
-    const std::vector<unsigned char>& bytes_;
-    std::size_t at_ = 0;
-};
 
 class CountedLines final : public LineSink {
 public:
@@ -43,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (made.body.size() != (made.nibbles + 1) / 2) {
         std::abort();
     }
-    Body body(made.body);
+    MemoryBytes body(made.body.data(), made.body.size());
     CountedLines lines;
     if (list_program(body, made.nibbles, lines, KeywordTable::builtin()) != ListingEnd::complete ||
         (made.nibbles > 12 && lines.count == 0)) {

@@ -135,6 +135,9 @@ public:
     // and where `function_allowed`, the FN name inside DEF FN. `type` is
     // its type.
     bool assignment_target(Type& type, bool function_allowed = false);
+    // One or two numeric expressions, then `closing` (`unclosed` if it is
+    // not there): subscripts, bounds, substring indexes.
+    bool indexes(char closing, Refusal unclosed, std::size_t& count);
     // A whole array, A() or B(,), put; false with nothing read otherwise.
     bool whole_array();
     // A variable's name typed here: letter [digit] [$], upper case.

@@ -127,38 +127,18 @@ bool file_spec(Parser& parser, bool bare_card) {
     return true;
 }
 
-// PURGE, SECURE, UNSECURE [file | KEYS | ALL].
+// PURGE, CAT [file | KEYS | ALL]; SECURE, UNSECURE [file | KEYS]. CAT
+// takes a bare CARD.
 bool optional_file(Parser& parser, const Keyword& row) {
     put_keyword(parser, row);
-    if (parser.at_statement_end()) {
+    if (parser.at_statement_end() || word_token(parser, "KEYS", token::keys)) {
         return true;
     }
-    if (parser.word("KEYS")) {
-        parser.put_byte(token::keys);
+    const bool mainframe = row.lex == lex::mainframe;
+    if (mainframe && word_token(parser, "ALL", token::all)) {
         return true;
     }
-    if (row.lex == lex::mainframe && parser.word("ALL")) {
-        parser.put_byte(token::all);
-        return true;
-    }
-    return file_spec(parser);
-}
-
-// CAT [file | ALL | KEYS | CARD].
-bool catalog_statement(Parser& parser, const Keyword& row) {
-    put_keyword(parser, row);
-    if (parser.at_statement_end()) {
-        return true;
-    }
-    if (parser.word("KEYS")) {
-        parser.put_byte(token::keys);
-        return true;
-    }
-    if (parser.word("ALL")) {
-        parser.put_byte(token::all);
-        return true;
-    }
-    return file_spec(parser, true);
+    return file_spec(parser, mainframe && row.token == token::cat);
 }
 
 // COPY [file] [TO file].
@@ -178,11 +158,7 @@ bool copy_statement(Parser& parser, const Keyword& row) {
         }
     }
     parser.put_byte(token::to);
-    if (parser.word("KEYS")) {
-        parser.put_byte(token::keys);
-        return true;
-    }
-    return file_spec(parser, true);
+    return word_token(parser, "KEYS", token::keys) || file_spec(parser, true);
 }
 
 // NAME, PRIVATE: a file, no device.

@@ -197,18 +197,8 @@ bool restore_statement(Parser& parser, const Keyword& row) {
     if (parser.at_statement_end()) {
         return true;
     }
-    if (parser.take('#')) {
-        parser.put_byte(token::hash);
-        if (!parser.numeric_expression()) {
-            return false;
-        }
-        if (parser.take(',')) {
-            parser.put_byte(token::separator);
-            return parser.numeric_expression();
-        }
-        return true;
-    }
-    return line_or_label(parser);
+    bool record = false;
+    return parser.take('#') ? channel(parser, record) : line_or_label(parser);
 }
 
 // ON ERROR GOTO, ON TIMER #n,seconds GOSUB, ON n GOTO|GOSUB|RESTORE list.
@@ -414,8 +404,7 @@ bool list_statement(Parser& parser, const Keyword& row) {
     if (parser.at_statement_end()) {
         return true;
     }
-    if (parser.word("KEYS")) {
-        parser.put_byte(token::keys);
+    if (word_token(parser, "KEYS", token::keys)) {
         return true;
     }
     if (is_digit(parser.peek())) {

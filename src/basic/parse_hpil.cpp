@@ -124,12 +124,7 @@ bool mask_numbers(Parser& parser) {
 
 // STANDBY ON|OFF|e1[,e2]|e1;e2.
 bool standby_arguments(Parser& parser) {
-    if (parser.word("ON")) {
-        parser.put_byte(token::on);
-        return true;
-    }
-    if (parser.word("OFF")) {
-        parser.put_byte(token::off);
+    if (on_or_off(parser)) {
         return true;
     }
     const std::size_t first_at = parser.out().size();
@@ -164,16 +159,8 @@ bool output_or_enter(Parser& parser, bool enter) {
     if (parser.at_statement_end()) {
         return true;
     }
-    if (parser.word("USING")) {
-        parser.put_byte(token::using_format);
-        Type type = Type::numeric;
-        if (is_digit(parser.peek())) {
-            if (!parser.line_reference()) {
-                return false;
-            }
-        } else if (!parser.expression(type) || type != Type::string) {
-            return parser.fail(Refusal::invalid_parm);
-        }
+    if (parser.word("USING") && !using_format(parser)) {
+        return false;
     }
     if (!parser.take(';')) {
         return parser.at_statement_end() || parser.fail(Refusal::excess_chars);
@@ -377,11 +364,7 @@ bool hpil_statement(Parser& parser, const Keyword& row) {
             return standby_arguments(parser);
         case control:
             put_keyword(parser, row);
-            if (parser.word("ON")) {
-                parser.put_byte(token::on);
-            } else if (parser.word("OFF")) {
-                parser.put_byte(token::off);
-            } else {
+            if (!on_or_off(parser)) {
                 return parser.fail(Refusal::excess_chars);
             }
             if (!parser.at_statement_end() && parser.peek() != '"' && parser.peek() != '\'') {

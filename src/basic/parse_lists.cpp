@@ -5,8 +5,6 @@
 namespace velkord::basic {
 namespace {
 
-constexpr std::size_t most_bounds = 2;
-
 // , and ; of a list, stored F1 and F2; false, nothing read, otherwise.
 bool list_separator(Parser& parser) {
     if (parser.take(',')) {
@@ -48,42 +46,14 @@ bool print_items(Parser& parser) {
     return true;
 }
 
-// USING and its format: a string, a line number, a quoted label (kept as
-// the string it is), then ; and the items.
-bool using_format(Parser& parser) {
-    parser.put_byte(token::using_format);
-    if (parser.at_statement_end()) {
-        return parser.fail(Refusal::missing_parm);
-    }
-    if (is_digit(parser.peek())) {
-        if (!parser.line_reference()) {
-            return false;
-        }
-    } else {
-        const Parser::Mark start = parser.mark();
-        Type type = Type::numeric;
-        if (!parser.expression(type) || type != Type::string) {
-            parser.back(start);
-            return parser.fail(Refusal::invalid_parm);
-        }
+// USING and its format, then ; and the items.
+bool using_list(Parser& parser) {
+    if (!using_format(parser)) {
+        return false;
     }
     if (parser.take(';')) {
         parser.put_byte(token::semicolon);
         return print_items(parser);
-    }
-    return true;
-}
-
-// #channel[,record] of PRINT and READ, after the #.
-bool channel(Parser& parser, bool& record) {
-    parser.put_byte(token::hash);
-    if (!parser.numeric_expression()) {
-        return false;
-    }
-    record = parser.take(',');
-    if (record) {
-        parser.put_byte(token::separator);
-        return parser.numeric_expression();
     }
     return true;
 }
@@ -138,18 +108,11 @@ bool declared_item(Parser& parser, bool strings_allowed) {
         parser.put_byte(token::element);
     }
     parser.put_variable(letter, digit, string);
+    std::size_t count = 0;
     if (bounds) {
         parser.step();
-        for (std::size_t count = 1;; ++count) {
-            if (!parser.numeric_expression()) {
-                return false;
-            }
-            if (count == most_bounds || !parser.take(',')) {
-                break;
-            }
-        }
-        if (!parser.take(')')) {
-            return parser.fail(Refusal::parenthesis);
+        if (!parser.indexes(')', Refusal::parenthesis, count)) {
+            return false;
         }
     }
     if (parser.peek() == '[') {
@@ -170,6 +133,38 @@ bool declared_item(Parser& parser, bool strings_allowed) {
 
 }  // namespace
 
+// A string, a line number, a quoted label (kept as the string it is).
+bool using_format(Parser& parser) {
+    parser.put_byte(token::using_format);
+    if (parser.at_statement_end()) {
+        return parser.fail(Refusal::missing_parm);
+    }
+    if (is_digit(parser.peek())) {
+        return parser.line_reference();
+    }
+    const Parser::Mark start = parser.mark();
+    Type type = Type::numeric;
+    if (!parser.expression(type) || type != Type::string) {
+        parser.back(start);
+        return parser.fail(Refusal::invalid_parm);
+    }
+    return true;
+}
+
+// #channel[,record] of PRINT and READ, after the #.
+bool channel(Parser& parser, bool& record) {
+    parser.put_byte(token::hash);
+    if (!parser.numeric_expression()) {
+        return false;
+    }
+    record = parser.take(',');
+    if (record) {
+        parser.put_byte(token::separator);
+        return parser.numeric_expression();
+    }
+    return true;
+}
+
 bool print_list_items(Parser& parser) { return print_items(parser); }
 
 bool list_comma(Parser& parser) {
@@ -182,7 +177,7 @@ bool list_comma(Parser& parser) {
 
 bool print_list(Parser& parser) {
     if (parser.word("USING")) {
-        return using_format(parser);
+        return using_list(parser);
     }
     return print_items(parser);
 }
@@ -338,8 +333,7 @@ bool stat_statement(Parser& parser, const Keyword& row) {
 // DESTROY variables, or DESTROY ALL.
 bool destroy_statement(Parser& parser, const Keyword& row) {
     put_keyword(parser, row);
-    if (parser.word("ALL")) {
-        parser.put_byte(token::all);
+    if (word_token(parser, "ALL", token::all)) {
         return true;
     }
     do {

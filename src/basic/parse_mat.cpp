@@ -54,14 +54,8 @@ bool mat_output(Parser& parser) {
     bool marked = false;
     if (parser.word("USING")) {
         marked = true;
-        parser.put_byte(token::using_format);
-        Type type = Type::numeric;
-        if (is_digit(parser.peek())) {
-            if (!parser.line_reference()) {
-                return false;
-            }
-        } else if (!parser.expression(type) || type != Type::string) {
-            return parser.fail(Refusal::invalid_parm);
+        if (!using_format(parser)) {
+            return false;
         }
         if (!parser.take(';')) {
             return parser.at_statement_end() || parser.fail(Refusal::excess_chars);

@@ -136,14 +136,8 @@ bool function(Parser& parser, const Keyword& row, Type& type) {
 bool substrings(Parser& parser) {
     while (parser.take('[')) {
         std::size_t count = 0;
-        do {
-            if (!parser.numeric_expression()) {
-                return false;
-            }
-            ++count;
-        } while (count < most_subscripts && parser.take(','));
-        if (!parser.take(']')) {
-            return parser.fail(Refusal::invalid_expr);
+        if (!parser.indexes(']', Refusal::invalid_expr, count)) {
+            return false;
         }
         parser.put_byte(token::substring);
         parser.put_nibble(static_cast<unsigned>(count));
@@ -161,14 +155,8 @@ bool variable(Parser& parser, Type& type) {
     type = string ? Type::string : Type::numeric;
     if (parser.take('(')) {
         std::size_t count = 0;
-        do {
-            if (!parser.numeric_expression()) {
-                return false;
-            }
-            ++count;
-        } while (count < most_subscripts && parser.take(','));
-        if (!parser.take(')')) {
-            return parser.fail(Refusal::invalid_expr);
+        if (!parser.indexes(')', Refusal::invalid_expr, count)) {
+            return false;
         }
         parser.put_byte(token::element);
         parser.put_variable(letter, digit, string);
@@ -198,6 +186,17 @@ bool Parser::name_parts(char& letter, char& digit, bool& string) {
         step();
     }
     return true;
+}
+
+bool Parser::indexes(char closing, Refusal unclosed, std::size_t& count) {
+    count = 0;
+    do {
+        if (!numeric_expression()) {
+            return false;
+        }
+        ++count;
+    } while (count < most_subscripts && take(','));
+    return take(closing) || fail(unclosed);
 }
 
 bool Parser::simple_variable(Type& type) {

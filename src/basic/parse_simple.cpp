@@ -21,19 +21,6 @@ bool numbers(Parser& parser, const Keyword& row, std::size_t fewest, std::size_t
     }
 }
 
-// ON or OFF as a word, stored E0 or E1; false, nothing read, otherwise.
-bool on_or_off(Parser& parser) {
-    if (parser.word("ON")) {
-        parser.put_byte(token::on);
-        return true;
-    }
-    if (parser.word("OFF")) {
-        parser.put_byte(token::off);
-        return true;
-    }
-    return false;
-}
-
 // A LEX 01 word among `names`, put as EF 01 token; false when none.
 bool builtin_word(Parser& parser, const char* const* names, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
@@ -76,8 +63,7 @@ bool numbers_any(Parser& parser, const Keyword& row) { return numbers(parser, ro
 bool numbers_1_or_more(Parser& parser, const Keyword& row) {
     const Parser::Mark start = parser.mark();
     put_keyword(parser, row);
-    if (parser.word("ALL")) {
-        parser.put_byte(token::all);
+    if (word_token(parser, "ALL", token::all)) {
         return true;
     }
     parser.back(start);
@@ -197,11 +183,7 @@ bool trace_statement(Parser& parser, const Keyword& row) {
     if (builtin_word(parser, words, 2)) {
         return true;
     }
-    if (parser.word("OFF")) {
-        parser.put_byte(token::off);
-        return true;
-    }
-    return parser.fail(Refusal::syntax);
+    return word_token(parser, "OFF", token::off) || parser.fail(Refusal::syntax);
 }
 
 // DEFAULT ON, OFF or EXTEND.
@@ -254,9 +236,7 @@ bool option_statement(Parser& parser, const Keyword& row) {
 // END, END ALL.
 bool end_statement(Parser& parser, const Keyword& row) {
     put_keyword(parser, row);
-    if (parser.word("ALL")) {
-        parser.put_byte(token::all);
-    }
+    word_token(parser, "ALL", token::all);
     return true;
 }
 

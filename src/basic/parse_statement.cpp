@@ -246,6 +246,18 @@ bool frame(Parser& parser, std::size_t start) {
 
 }  // namespace
 
+bool word_token(Parser& parser, std::string_view word, unsigned token) {
+    if (!parser.word(word)) {
+        return false;
+    }
+    parser.put_byte(token);
+    return true;
+}
+
+bool on_or_off(Parser& parser) {
+    return word_token(parser, "ON", token::on) || word_token(parser, "OFF", token::off);
+}
+
 bool comment(Parser& parser) {
     if (parser.peek() != '!') {
         return true;

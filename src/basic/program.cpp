@@ -1,6 +1,7 @@
 #include "basic/program.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "basic/decoder.h"
@@ -167,6 +168,14 @@ ListingEnd list_line(ProgramNibbles& program, Workspace& workspace) {
 }
 
 }  // namespace
+
+std::size_t MemoryBytes::read(unsigned char* bytes, std::size_t count) {
+    const std::size_t taken = count < left_ ? count : left_;
+    std::memcpy(bytes, bytes_, taken);
+    bytes_ += taken;
+    left_ -= taken;
+    return taken;
+}
 
 bool is_listable_program(std::uint16_t file_type) {
     return file_type == basic_type || file_type == secure_type;

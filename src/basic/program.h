@@ -31,6 +31,18 @@ protected:
     ~ByteSource() = default;
 };
 
+// Bytes in memory as a source: a made program listed back.
+class MemoryBytes final : public ByteSource {
+public:
+    MemoryBytes(const unsigned char* bytes, std::size_t count) : bytes_(bytes), left_(count) {}
+    std::size_t read(unsigned char* bytes, std::size_t count) override;
+    bool failed() const override { return false; }
+
+private:
+    const unsigned char* bytes_;
+    std::size_t left_;
+};
+
 // Where the listed lines go, one at a time.
 class LineSink {
 public:

@@ -22,6 +22,16 @@ StatementForm statement_form(const Keyword& row);
 void put_keyword(Parser& parser, const Keyword& row);
 // Takes a comma between the items of a list, stored F1.
 bool list_comma(Parser& parser);
+// Takes the word if typed next and puts its token (ALL, KEYS, ON...).
+bool word_token(Parser& parser, std::string_view word, unsigned token);
+// ON or OFF as a word: E0 or E1.
+bool on_or_off(Parser& parser);
+// USING's format after the word: FD, then a line number or a string
+// (Missing Parm without one, Invalid Parm for another thing).
+bool using_format(Parser& parser);
+// #channel[,record] after the #, stored 23 e [F1 e]; `record` says
+// whether one was typed.
+bool channel(Parser& parser, bool& record);
 
 // Forms shared by several statements.
 // TO, GO TO, GOSUB...: a target line number or label (parse_flow.cpp).
@@ -113,7 +123,6 @@ bool renumber_statement(Parser& parser, const Keyword& row);
 
 // parse_files.cpp: statements that name files.
 bool optional_file(Parser& parser, const Keyword& row);
-bool catalog_statement(Parser& parser, const Keyword& row);
 bool copy_statement(Parser& parser, const Keyword& row);
 bool required_file(Parser& parser, const Keyword& row);
 bool name_statement(Parser& parser, const Keyword& row);

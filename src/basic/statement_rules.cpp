@@ -65,7 +65,7 @@ constexpr Rule rules[] = {
     {mainframe, "BEEP", beep_statement},
     {mainframe, "TRACE", trace_statement},
     {mainframe, "PURGE", optional_file},
-    {mainframe, "CAT", catalog_statement},
+    {mainframe, "CAT", optional_file},
     {mainframe, "OPTION", option_statement},
     {mainframe, "AUTO", keyboard_only},
     {mainframe, "ELSE", else_alone},

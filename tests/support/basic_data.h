@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -113,23 +112,7 @@ inline std::vector<unsigned char> hex_bytes(const std::string& text) {
     return bytes;
 }
 
-// Program bytes in memory, as the lister reads them, and its lines.
-class MemoryBytes final : public basic::ByteSource {
-public:
-    explicit MemoryBytes(const std::vector<unsigned char>& bytes) : bytes_(bytes) {}
-    std::size_t read(unsigned char* bytes, std::size_t count) override {
-        const std::size_t taken = std::min(count, bytes_.size() - at_);
-        std::memcpy(bytes, bytes_.data() + at_, taken);
-        at_ += taken;
-        return taken;
-    }
-    bool failed() const override { return false; }
-
-private:
-    const std::vector<unsigned char>& bytes_;
-    std::size_t at_ = 0;
-};
-
+// The lines of a listing, one after another.
 class CollectedLines final : public basic::LineSink {
 public:
     void put(std::string_view line) override { text.append(line); }
@@ -142,7 +125,7 @@ struct Listing {
 };
 
 inline Listing list(const std::vector<unsigned char>& body, std::uint32_t nibbles) {
-    MemoryBytes bytes(body);
+    basic::MemoryBytes bytes(body.data(), body.size());
     CollectedLines lines;
     const basic::ListingEnd end =
         basic::list_program(bytes, nibbles, lines, basic::KeywordTable::builtin());
