@@ -44,6 +44,7 @@ public:
 
     const KeywordTable& keywords() const { return keywords_; }
     Refusal refusal() const { return refusal_; }
+    bool refusal_noted() const { return refusal_ != Refusal::none; }
     const std::vector<Warning>& warnings() const { return warnings_; }
     Nibbles& out() { return out_; }
 
@@ -114,6 +115,11 @@ public:
         put_byte(token_kind);
         put_byte(lex);
         put_byte(token);
+    }
+    // Changes the byte put at nibble `at`.
+    void put_byte_at(std::size_t at, unsigned byte) {
+        out_[at] = static_cast<unsigned char>(byte & 0xF);
+        out_[at + 1] = static_cast<unsigned char>(byte >> 4 & 0xF);
     }
     // A number in `count` nibbles, least significant first.
     void put_number(unsigned value, std::size_t count);

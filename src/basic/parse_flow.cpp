@@ -296,8 +296,7 @@ bool def_statement(Parser& parser, const Keyword& row) {
         parser.out()[count_at] = static_cast<unsigned char>(count);
     }
     if (parser.take('=')) {
-        parser.out()[form_at] = token::user_function & 0xF;
-        parser.out()[form_at + 1] = token::user_function >> 4;
+        parser.put_byte_at(form_at, token::user_function);
         parser.put_byte(token::separator);
         return parser.typed_expression(string ? Type::string : Type::numeric);
     }

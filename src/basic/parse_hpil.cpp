@@ -113,8 +113,7 @@ bool mask_numbers(Parser& parser) {
         return false;
     }
     if (parser.take(';')) {
-        parser.out()[first_at] = token::semicolon & 0xF;
-        parser.out()[first_at + 1] = token::semicolon >> 4;
+        parser.put_byte_at(first_at, token::semicolon);
         parser.put_byte(token::semicolon);
         parser.put_byte(token::separator);
         return hpil_number(parser);

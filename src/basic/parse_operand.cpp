@@ -87,8 +87,7 @@ bool prefix_function(Parser& parser, const Keyword& row, std::size_t arguments_w
     if (length > 0xFF) {
         return parser.fail(Refusal::invalid_expr);
     }
-    parser.out()[length_at] = static_cast<unsigned char>(length & 0xF);
-    parser.out()[length_at + 1] = static_cast<unsigned char>(length >> 4);
+    parser.put_byte_at(length_at, static_cast<unsigned>(length));
     return true;
 }
 

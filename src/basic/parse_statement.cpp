@@ -83,6 +83,18 @@ const Keyword* go_word(Parser& parser) {
     return nullptr;
 }
 
+// A statement that starts no keyword: an assignment, or else an
+// expression to display.
+bool expression_statement(Parser& parser) {
+    const Parser::Mark start = parser.mark();
+    if (assignment(parser) && parser.end_of_statement()) {
+        return true;
+    }
+    parser.back(start);
+    parser.put_byte(token::disp);
+    return print_list(parser) && parser.end_of_statement();
+}
+
 // A statement that begins with a keyword typed here: each one found tries
 // in turn; where all fail, the first one's reason stands.
 bool keyword_statement(Parser& parser, const KeywordTable::Match* matches, std::size_t count) {
@@ -98,12 +110,7 @@ bool keyword_statement(Parser& parser, const KeywordTable::Match* matches, std::
         } else if (row.kind == Kind::function || row.kind == Kind::prefix_function ||
                    row.kind == Kind::user_function || row.kind == Kind::unary) {
             parser.move_to(start.at);
-            stored = assignment(parser);
-            if (!stored) {
-                parser.back(start);
-                parser.put_byte(token::disp);
-                stored = print_list(parser) && parser.end_of_statement();
-            }
+            stored = expression_statement(parser);  // SIN(1), NOT A
         } else {
             parser.fail(keyword_refusal(&matches[i], 1));  // a word that starts no statement
         }
@@ -133,18 +140,29 @@ bool bare_label_follows(Parser& parser) {
     return ends;
 }
 
-// ELSE, after an IF with THEN: a line or label to go to, or a statement
-// of its own that follows.
-bool else_clause(Parser& parser, Next& next) {
-    parser.put_byte(token::else_clause);
+// The line or label that THEN or ELSE go to, if one is typed: `taken`.
+bool branch_target(Parser& parser, bool& taken) {
     const char c = parser.peek();
+    taken = true;
     if (is_digit(c)) {
         return parser.line_reference();
     }
     if (c == '\'' || c == '"' || bare_label_follows(parser)) {
         return label_reference(parser, true);
     }
-    if (c == '\0' || c == '@') {
+    taken = false;
+    return true;
+}
+
+// ELSE, after an IF with THEN: a line or label to go to, or a statement
+// of its own that follows.
+bool else_clause(Parser& parser, Next& next) {
+    parser.put_byte(token::else_clause);
+    bool taken = false;
+    if (!branch_target(parser, taken) || taken) {
+        return !parser.refusal_noted();
+    }
+    if (parser.at_statement_end()) {
         return parser.fail(Refusal::syntax);
     }
     next = Next::statement;
@@ -165,33 +183,18 @@ bool if_statement(Parser& parser, Next& next) {
     }
     parser.put_byte(token::then);
     parser.after_then = true;
-    const char c = parser.peek();
-    if (is_digit(c)) {
-        return parser.line_reference();
+    bool taken = false;
+    if (!branch_target(parser, taken) || taken) {
+        return !parser.refusal_noted();
     }
-    if (c == '\'' || c == '"' || bare_label_follows(parser)) {
-        return label_reference(parser, true);
-    }
-    if (c == '!') {
+    if (parser.peek() == '!') {
         return true;  // the comment goes in the IF statement
     }
-    if (c == '\0' || c == '@' || parser.word("ELSE")) {
-        return parser.fail(Refusal::syntax);
+    if (parser.at_statement_end()) {
+        return parser.fail(Refusal::syntax);  // nothing after THEN, or ELSE at once
     }
     next = Next::statement;
     return true;
-}
-
-// A statement that starts no keyword: an assignment, or else an
-// expression to display.
-bool expression_statement(Parser& parser) {
-    const Parser::Mark start = parser.mark();
-    if (assignment(parser) && parser.end_of_statement()) {
-        return true;
-    }
-    parser.back(start);
-    parser.put_byte(token::disp);
-    return print_list(parser) && parser.end_of_statement();
 }
 
 bool statement(Parser& parser, Next& next) {
@@ -239,8 +242,7 @@ bool frame(Parser& parser, std::size_t start) {
     if (length > longest_statement) {
         return parser.fail(Refusal::line_too_long);
     }
-    parser.out()[start] = static_cast<unsigned char>(length & 0xF);
-    parser.out()[start + 1] = static_cast<unsigned char>(length >> 4);
+    parser.put_byte_at(start, static_cast<unsigned>(length));
     return true;
 }
 
