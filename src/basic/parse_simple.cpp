@@ -258,15 +258,15 @@ bool text_statement(Parser& parser, const Keyword& row) {
 // DATA: the rest of the line, each item without the blanks around it.
 bool data_statement(Parser& parser, const Keyword& row) {
     put_keyword(parser, row);
+    if (parser.rest().find('\r') != std::string_view::npos) {
+        return parser.fail(Refusal::syntax);  // it would end the text where it stands
+    }
     for (;;) {
         parser.blanks();
         std::size_t end = parser.at();
         std::size_t last = end;  // after the last character that is no blank
         while (parser.raw_at(end) != '\0' && parser.raw_at(end) != ',') {
             const char c = parser.raw_at(end);
-            if (c == '\r') {
-                return parser.fail(Refusal::syntax);  // it would end the text here
-            }
             if (c == '"' || c == '\'') {
                 std::size_t close = end + 1;
                 while (parser.raw_at(close) != c && parser.raw_at(close) != '\0') {
