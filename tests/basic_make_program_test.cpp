@@ -203,5 +203,31 @@ TEST(BasicMakeProgram, CharactersAbove7F) {
     EXPECT_TRUE(make("10 GOTO \x8A\n").refused());
 }
 
+// A LEX file's rows added to the table: found by token and by name, tried
+// after the plug-ins before it in memory and before LEX 01 and the
+// mainframe, listed by their names.
+TEST(BasicMakeProgram, KeywordTableTakesALexFilesRows) {
+    basic::KeywordTable keywords;
+    keywords.add_lex({{0x52, 0x01, "DISPLAYED", basic::Kind::statement, 0, 0},
+                      {0x52, 0x02, "FLASH", basic::Kind::function, -1, 0}});
+    ASSERT_NE(keywords.find(0x52, 0x01), nullptr);
+    EXPECT_STREQ(keywords.find(0x52, 0x02)->name, "FLASH");
+    EXPECT_EQ(keywords.find(0x52, 0x03), nullptr);
+    basic::KeywordTable::Match matches[4];
+    ASSERT_EQ(keywords.match("DISPLAYED", matches, 4), 3u);
+    EXPECT_STREQ(matches[0].row->name, "DISPLAY");  // the HP-IL module's
+    EXPECT_STREQ(matches[1].row->name, "DISPLAYED");
+    EXPECT_STREQ(matches[2].row->name, "DISP");
+    const MadeProgram made = basic::make_program("10 X=FLASH(1)+FLASH\n", keywords);
+    ASSERT_FALSE(made.refused());
+    basic::MemoryBytes bytes(made.body.data(), made.body.size());
+    basic_data::CollectedLines lines;
+    EXPECT_EQ(basic::list_program(bytes, made.nibbles, lines, keywords),
+              basic::ListingEnd::complete);
+    EXPECT_EQ(lines.text, "10 X=FLASH(1)+FLASH\n");
+    // Without that LEX file the HP-71B lists a placeholder.
+    EXPECT_EQ(listing(made), "10 X=XFN82002(1)+XFN82002\n");
+}
+
 }  // namespace
 }  // namespace velkord
