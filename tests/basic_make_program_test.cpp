@@ -207,7 +207,7 @@ TEST(BasicMakeProgram, CharactersAbove7F) {
 // after the plug-ins before it in memory and before LEX 01 and the
 // mainframe, listed by their names.
 TEST(BasicMakeProgram, KeywordTableTakesALexFilesRows) {
-    basic::KeywordTable keywords;
+    basic::KeywordTable keywords = KeywordTable::builtin();  // a copy, then the LEX file
     keywords.add_lex({{0x52, 0x01, "DISPLAYED", basic::Kind::statement, 0, 0},
                       {0x52, 0x02, "FLASH", basic::Kind::function, -1, 0}});
     ASSERT_NE(keywords.find(0x52, 0x01), nullptr);

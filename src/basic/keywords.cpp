@@ -536,9 +536,9 @@ void KeywordTable::index() {
         rows.clear();
     }
     for (const unsigned lex : order) {
-        for (const Keyword& row : rows_) {
-            if (row.lex == lex && is_word(row)) {
-                by_letter_[row.name[0] - 'A'].push_back(Named{&row, row.name});
+        for (std::size_t i = 0; i < rows_.size(); ++i) {
+            if (rows_[i].lex == lex && is_word(rows_[i])) {
+                by_letter_[rows_[i].name[0] - 'A'].push_back(Named{i, rows_[i].name});
             }
         }
     }
@@ -567,7 +567,7 @@ std::size_t KeywordTable::match(std::string_view text, Match* found, std::size_t
     std::size_t longest = 0, table_first = 0;
     unsigned table = lex::mainframe + 0x100;  // none yet
     for (const Named& named : by_letter_[upper(text[0]) - 'A']) {
-        const Keyword& row = *named.row;
+        const Keyword& row = rows_[named.row];
         if (row.lex != table) {
             table = row.lex;
             table_first = count;

@@ -114,9 +114,10 @@ private:
     std::vector<Keyword> rows_;  // sorted by LEX id, then token
     std::vector<unsigned> plug_in_order_;  // LEX ids, in memory order
     // For each first letter, the rows typed as words that begin with it,
-    // table by table in the order they are tried, with their names.
+    // table by table in the order they are tried, with their names (by
+    // place, so that a copy of the table finds its own rows).
     struct Named {
-        const Keyword* row;
+        std::size_t row;
         std::string_view name;
     };
     std::vector<Named> by_letter_[26];
