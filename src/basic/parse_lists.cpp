@@ -252,8 +252,8 @@ bool read_statement(Parser& parser, const Keyword& row) {
 bool next_statement(Parser& parser, const Keyword& row) {
     put_keyword(parser, row);
     Type type = Type::numeric;
-    if (!parser.simple_variable(type) || type != Type::numeric) {
-        return parser.fail(Refusal::invalid_var);
+    if (!parser.simple_variable(type) || type != Type::numeric || parser.peek() == '(') {
+        return parser.fail(Refusal::invalid_var);  // NEXT A(1)
     }
     return true;
 }
