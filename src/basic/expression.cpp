@@ -122,19 +122,24 @@ void operate(Decoder& decoder, Stack& stack, const OperatorForm& form) {
 
 void label_reference(Decoder& decoder, Stack& stack) {
     const unsigned next = decoder.peek();
-    stack.push();
     if (next == '"' || next == '\'') {
+        stack.push();
         decoder.byte();
         quoted(decoder, next);
     } else if (next == unquoted_name) {
+        stack.push();
         decoder.byte();
         decoder.text() += '\'';
         bare_name(decoder);
         decoder.text() += '\'';
-    } else if (starts_variable(next)) {
-        variable_name(decoder);  // a label computed at run time
     } else {
-        decoder.fail();
+        // A label computed when the line runs: a string expression, A$,
+        // A$&"X", R$(2).
+        const std::size_t before = stack.size();
+        expression(decoder, stack);
+        if (stack.size() != before + 1) {
+            decoder.fail();
+        }
     }
 }
 

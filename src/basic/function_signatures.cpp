@@ -1,10 +1,8 @@
 #include "basic/function_signatures.h"
 
-#include <algorithm>
 #include <cstring>
-#include <iterator>
-#include <vector>
 
+#include "basic/named_rows.h"
 #include "basic/tokens.h"
 
 namespace velkord::basic {
@@ -109,26 +107,11 @@ constexpr Known known[] = {
     {lex::hpil, "STATUS", {0, 1, "n"}},
 };
 
-bool known_before(const Known& a, const Known& b) {
-    return a.lex != b.lex ? a.lex < b.lex : std::strcmp(a.name, b.name) < 0;
-}
-
-const std::vector<Known>& sorted_known() {
-    static const std::vector<Known> sorted = [] {
-        std::vector<Known> all(std::begin(known), std::end(known));
-        std::sort(all.begin(), all.end(), known_before);
-        return all;
-    }();
-    return sorted;
-}
-
 }  // namespace
 
 Signature signature(const Keyword& row) {
-    const std::vector<Known>& sorted = sorted_known();
-    const Known key{row.lex, row.name, {}};
-    const auto found = std::lower_bound(sorted.begin(), sorted.end(), key, known_before);
-    if (found != sorted.end() && !known_before(key, *found)) {
+    static const std::vector<Known> sorted = sorted_by_name(known);
+    if (const Known* found = find_named(sorted, row.lex, row.name)) {
         return found->signature;
     }
     if (row.args >= 0) {

@@ -132,6 +132,8 @@ public:
     // Expressions (parse_expression.cpp).
     bool expression(Type& type);
     bool numeric_expression();
+    // A numeric expression whose faults are all `refusal`.
+    bool numeric_expression_or(Refusal refusal);
     bool string_expression();
     // An expression of the given type, or Invalid Expr.
     bool typed_expression(Type wanted);

@@ -173,6 +173,15 @@ bool Parser::typed_expression(Type wanted) {
 }
 
 bool Parser::numeric_expression() { return typed_expression(Type::numeric); }
+
+bool Parser::numeric_expression_or(Refusal refusal) {
+    const Mark start = mark();
+    if (numeric_expression()) {
+        return true;
+    }
+    back(start);
+    return fail(refusal);
+}
 bool Parser::string_expression() { return typed_expression(Type::string); }
 
 bool Parser::expression_starts() {

@@ -72,14 +72,7 @@ bool device(Parser& parser, bool star_allowed) {
 }
 
 // A numeric expression whose faults are the module's Invalid Expr.
-bool hpil_number(Parser& parser) {
-    const Parser::Mark start = parser.mark();
-    if (parser.numeric_expression()) {
-        return true;
-    }
-    parser.back(start);
-    return parser.fail(Refusal::hpil_invalid_expr);
-}
+bool hpil_number(Parser& parser) { return parser.numeric_expression_or(Refusal::hpil_invalid_expr); }
 
 // RESET HPIL [n], LOCAL LOCKOUT [n]: F1 when there is none; what is no
 // number is left, and so too much.
@@ -88,12 +81,7 @@ bool optional_hpil_number(Parser& parser) {
         parser.put_byte(token::separator);
         return true;
     }
-    const Parser::Mark start = parser.mark();
-    if (parser.numeric_expression()) {
-        return true;
-    }
-    parser.back(start);
-    return parser.fail(Refusal::excess_chars);
+    return parser.numeric_expression_or(Refusal::excess_chars);
 }
 
 // No device: F1.

@@ -1,9 +1,7 @@
 // Which form reads each statement keyword's arguments, by table and name.
-#include <algorithm>
-#include <cstring>
-#include <iterator>
 #include <vector>
 
+#include "basic/named_rows.h"
 #include "basic/statement_forms.h"
 
 namespace velkord::basic {
@@ -124,20 +122,6 @@ constexpr Rule rules[] = {
     {math, "MAT", mat_statement},
 };
 
-bool rule_before(const Rule& a, const Rule& b) {
-    return a.lex != b.lex ? a.lex < b.lex : std::strcmp(a.name, b.name) < 0;
-}
-
-// The rules sorted, to be searched.
-const std::vector<Rule>& sorted_rules() {
-    static const std::vector<Rule> sorted = [] {
-        std::vector<Rule> all(std::begin(rules), std::end(rules));
-        std::sort(all.begin(), all.end(), rule_before);
-        return all;
-    }();
-    return sorted;
-}
-
 }  // namespace
 
 StatementForm statement_form(const Keyword& row) {
@@ -147,10 +131,8 @@ StatementForm statement_form(const Keyword& row) {
     if (row.lex == hpil) {
         return hpil_statement;
     }
-    const std::vector<Rule>& sorted = sorted_rules();
-    const Rule key{row.lex, row.name, nullptr};
-    const auto found = std::lower_bound(sorted.begin(), sorted.end(), key, rule_before);
-    if (found != sorted.end() && !rule_before(key, *found)) {
+    static const std::vector<Rule> sorted = sorted_by_name(rules);
+    if (const Rule* found = find_named(sorted, row.lex, row.name)) {
         return found->form;
     }
     return row.kind == Kind::keyboard ? keyboard_only : nullptr;
