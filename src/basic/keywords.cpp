@@ -573,6 +573,11 @@ std::size_t KeywordTable::match(std::string_view text, Match* found, std::size_t
             table_first = count;
             longest = 0;
         }
+        // Most names differ from the text at their second letter.
+        if (named.name.size() > 1 && named.name[1] != ' ' &&
+            (text.size() < 2 || upper(text[1]) != named.name[1])) {
+            continue;
+        }
         const std::size_t length = typed_length(named.name, text);
         if (length > longest) {
             longest = length;

@@ -1,6 +1,7 @@
 #include "basic/make_program.h"
 
-#include <map>
+#include <algorithm>
+#include <cstdio>
 
 #include "basic/program_chains.h"
 #include "basic/typed_line.h"
@@ -9,11 +10,6 @@ namespace velkord::basic {
 namespace {
 
 constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";
-
-struct StoredLine {
-    unsigned text_line;
-    TypedLine typed;
-};
 
 bool blank(std::string_view line) { return line.find_first_not_of(' ') == std::string_view::npos; }
 
@@ -61,7 +57,10 @@ MadeProgram make_program(std::string_view text, const KeywordTable& keywords) {
     if (text.substr(0, byte_order_mark.size()) == byte_order_mark) {
         text.remove_prefix(byte_order_mark.size());
     }
-    std::map<unsigned, StoredLine> lines;
+    std::vector<TypedLine> lines;
+    // Where the line of each number is in `lines`, once it is given.
+    constexpr std::size_t not_given = SIZE_MAX;
+    std::vector<std::size_t> place(largest_line_number + 1, not_given);
     unsigned text_line = 0;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
@@ -79,18 +78,23 @@ MadeProgram make_program(std::string_view text, const KeywordTable& keywords) {
         if (typed.outcome != LineOutcome::stored) {
             continue;
         }
-        const auto [place, added] = lines.try_emplace(typed.number, StoredLine{text_line, {}});
-        if (!added) {
+        std::size_t& at = place[typed.number];
+        if (at == not_given) {
+            at = lines.size();
+            lines.push_back(std::move(typed));
+        } else {
             made.diagnostics.push_back(Diagnostic{
                 false, text_line,
                 numbered("line %u is given again: the later one is kept", typed.number)});
-            place->second.text_line = text_line;
+            lines[at] = std::move(typed);
         }
-        place->second.typed = std::move(typed);
     }
+    std::sort(lines.begin(), lines.end(), [](const TypedLine& a, const TypedLine& b) {
+        return a.number < b.number;  // no two have one number
+    });
     ProgramBuilder builder;
-    for (const auto& [number, stored] : lines) {
-        builder.add_line(stored.typed.nibbles, stored.typed.links);
+    for (const TypedLine& line : lines) {
+        builder.add_line(line.nibbles, line.links);
     }
     made.nibbles = builder.finish(made.body);
     return made;

@@ -5,8 +5,6 @@
 namespace velkord::basic {
 namespace {
 
-constexpr unsigned largest_line_number = 9999;
-
 // Characters that cannot start a statement but continue an expression
 // after a number (10 =1, 10 ,): the line is then an expression that the
 // HP-71B evaluates, not a program line.

@@ -26,6 +26,8 @@ struct TypedLine {
     std::vector<LinkField> links;  // offsets counted in `nibbles`
 };
 
+constexpr unsigned largest_line_number = 9999;
+
 // Longest line that TRANSFORM takes, in bytes.
 constexpr std::size_t longest_text_line = 120;
 
