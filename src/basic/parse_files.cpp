@@ -17,15 +17,7 @@ bool memory_device(Parser& parser) {
         }
         return true;
     }
-    if (parser.word("MAIN")) {
-        parser.put_byte(token::main);
-        return true;
-    }
-    if (parser.word("CARD")) {
-        parser.put_byte(token::card);
-        return true;
-    }
-    return false;
+    return word_token(parser, "MAIN", token::main) || word_token(parser, "CARD", token::card);
 }
 
 // A string expression: a quote or a string variable comes next.

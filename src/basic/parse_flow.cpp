@@ -240,8 +240,7 @@ bool on_statement(Parser& parser, const Keyword& row) {
 // OFF, OFF ERROR, OFF TIMER #n.
 bool off_statement(Parser& parser, const Keyword& row) {
     put_keyword(parser, row);
-    if (parser.word("ERROR")) {
-        parser.put_byte(token::error);
+    if (word_token(parser, "ERROR", token::error)) {
         return true;
     }
     if (parser.word("TIMER")) {

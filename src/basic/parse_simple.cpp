@@ -36,6 +36,12 @@ bool builtin_word(Parser& parser, const char* const* names, std::size_t count) {
     return false;
 }
 
+// A keyword option that is not there (Missing Parm) or not one of them
+// (Invalid Parm).
+bool option_missing(Parser& parser) {
+    return parser.fail(parser.at_statement_end() ? Refusal::missing_parm : Refusal::invalid_parm);
+}
+
 }  // namespace
 
 bool no_arguments(Parser& parser, const Keyword& row) {
@@ -190,10 +196,7 @@ bool trace_statement(Parser& parser, const Keyword& row) {
 bool default_statement(Parser& parser, const Keyword& row) {
     put_keyword(parser, row);
     static const char* const words[] = {"EXTEND"};
-    if (on_or_off(parser) || builtin_word(parser, words, 1)) {
-        return true;
-    }
-    return parser.fail(parser.at_statement_end() ? Refusal::missing_parm : Refusal::invalid_parm);
+    return on_or_off(parser) || builtin_word(parser, words, 1) || option_missing(parser);
 }
 
 // OPTION BASE n, OPTION ANGLE DEGREES|RADIANS, OPTION ROUND NEAR|NEG|POS|ZERO.
@@ -206,16 +209,8 @@ bool option_statement(Parser& parser, const Keyword& row) {
     if (parser.word("ANGLE")) {
         // The function token, without a count nibble.
         parser.put_external(token::external_function, lex::builtin, token::builtin::angle);
-        if (parser.word("DEGREES")) {
-            parser.put_byte(token::degrees);
-            return true;
-        }
-        if (parser.word("RADIANS")) {
-            parser.put_byte(token::radians);
-            return true;
-        }
-        return parser.fail(parser.at_statement_end() ? Refusal::missing_parm
-                                                     : Refusal::invalid_parm);
+        return word_token(parser, "DEGREES", token::degrees) ||
+               word_token(parser, "RADIANS", token::radians) || option_missing(parser);
     }
     if (parser.word("ROUND")) {
         parser.put_external(token::external_keyword, lex::builtin, token::builtin::round);
@@ -227,10 +222,9 @@ bool option_statement(Parser& parser, const Keyword& row) {
             parser.put_external(token::external_function, lex::builtin, token::builtin::pos);
             return true;
         }
-        return parser.fail(parser.at_statement_end() ? Refusal::missing_parm
-                                                     : Refusal::invalid_parm);
+        return option_missing(parser);
     }
-    return parser.fail(parser.at_statement_end() ? Refusal::missing_parm : Refusal::invalid_parm);
+    return option_missing(parser);
 }
 
 // END, END ALL.
