@@ -93,7 +93,7 @@ TEST(BasicMadePrograms, RefusedLinesAllNamed) {
         std::string said;
         for (const basic::Diagnostic& diagnostic : made.diagnostics) {
             said += std::to_string(diagnostic.text_line) + ": " +
-                    (diagnostic.error ? "" : "Warning: ") + diagnostic.message + "\n";
+                    (diagnostic.error ? "" : "Warning: ") + diagnostic.message() + "\n";
         }
         EXPECT_TRUE(made.refused()) << name;
         EXPECT_EQ(said, expected) << name;

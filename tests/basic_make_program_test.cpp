@@ -23,7 +23,7 @@ std::string said(const MadeProgram& made) {
     std::string text;
     for (const basic::Diagnostic& diagnostic : made.diagnostics) {
         text += std::to_string(diagnostic.text_line) + ": " +
-                (diagnostic.error ? "" : "Warning: ") + diagnostic.message + "\n";
+                (diagnostic.error ? "" : "Warning: ") + diagnostic.message() + "\n";
     }
     return text;
 }

@@ -22,7 +22,7 @@ struct Typed {
 std::string outcome(const char* typed) {
     const MadeProgram made = basic::make_program(typed, KeywordTable::builtin());
     if (!made.diagnostics.empty()) {
-        return made.diagnostics.front().message;
+        return made.diagnostics.front().message();
     }
     std::string listed = basic_data::list(made.body, made.nibbles).text;
     listed.pop_back();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "basic/program_chains.h"
 #include "basic/typed_line.h"
@@ -13,35 +14,38 @@ constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";
 
 bool blank(std::string_view line) { return line.find_first_not_of(' ') == std::string_view::npos; }
 
-std::string numbered(const char* format, unsigned number) {
-    char text[96];
-    std::snprintf(text, sizeof text, format, number);
-    return text;
-}
-
 // Says what is wrong with a line, or what it warns of.
 void report(const TypedLine& typed, unsigned text_line, std::vector<Diagnostic>& diagnostics) {
     switch (typed.outcome) {
         case LineOutcome::stored:
             for (const Warning warning : typed.warnings) {
-                diagnostics.push_back(Diagnostic{false, text_line, warning_message(warning)});
+                diagnostics.push_back(Diagnostic{false, text_line, warning_message(warning), 0});
             }
             return;
         case LineOutcome::refused:
-            diagnostics.push_back(Diagnostic{true, text_line, refusal_message(typed.refusal)});
+            diagnostics.push_back(Diagnostic{true, text_line, refusal_message(typed.refusal), 0});
             return;
         case LineOutcome::no_line_number:
             diagnostics.push_back(Diagnostic{
-                true, text_line, "not a program line: it must begin with a line number"});
+                true, text_line, "not a program line: it must begin with a line number", 0});
             return;
         case LineOutcome::no_statement:
             diagnostics.push_back(
-                Diagnostic{true, text_line, numbered("line %u holds no statement", typed.number)});
+                Diagnostic{true, text_line, "line %u holds no statement", typed.number});
             return;
     }
 }
 
 }  // namespace
+
+std::string Diagnostic::message() const {
+    if (!std::strstr(what, "%u")) {
+        return what;
+    }
+    char text[96];
+    std::snprintf(text, sizeof text, what, basic_line);
+    return text;
+}
 
 bool MadeProgram::refused() const {
     for (const Diagnostic& diagnostic : diagnostics) {
@@ -84,8 +88,7 @@ MadeProgram make_program(std::string_view text, const KeywordTable& keywords) {
             lines.push_back(std::move(typed));
         } else {
             made.diagnostics.push_back(Diagnostic{
-                false, text_line,
-                numbered("line %u is given again: the later one is kept", typed.number)});
+                false, text_line, "line %u is given again: the later one is kept", typed.number});
             lines[at] = std::move(typed);
         }
     }

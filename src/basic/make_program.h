@@ -16,11 +16,16 @@
 namespace velkord::basic {
 
 // What is said of a text line: an error (the line is refused) or a
-// warning. `message` is what follows "file:line: ".
+// warning. Kept small, since a text may hold a great many bad lines: the
+// message is a fixed text, or a format that names a BASIC line.
 struct Diagnostic {
     bool error;
-    unsigned text_line;  // counted from 1
-    std::string message;
+    unsigned text_line;         // counted from 1
+    const char* what;           // fixed, or with one %u for `basic_line`
+    unsigned basic_line = 0;
+
+    // What follows "file:line: ".
+    std::string message() const;
 };
 
 struct MadeProgram {
