@@ -13,6 +13,7 @@
 set -euo pipefail
 
 tool=$(realpath "${1:-build/velkord}")
+programs=$(realpath "$(dirname "$0")/../tests/data/basic/programs")
 rounds=${2:-21}
 [ -x "$tool" ] || { echo "no velkord at $tool: build it first" >&2; exit 2; }
 source_folder=$(dirname "$(realpath "$0")")
@@ -150,6 +151,19 @@ line+='\x22\xf2\x58\xf4\x18\xdf\x58\x31\x8a\x44\xff\x00\x00\x00\x00\x01\xf0'
 against_help "list a 64 KB BASIC program" "at most 1.50" 20 -- basic.lif /dev/stdout /x /t
 peak "list a 64 KB BASIC program" 4096 basic.lif /dev/stdout /x /t
 against_help "the same into a file" "-" 20 -- basic.lif basic.txt /x /t
+
+# A BASIC program of 2,000 lines made from its text, against a TEXT file
+# made from the same text: the lines of the test programs again and again.
+cat "$programs"/[MP][0-9][0-9].txt | sed 's/^[0-9]* //' |
+    awk '{ lines[n++] = $0 } END { for (i = 1; i <= 2000; i++) print 2 * i " " lines[(i - 1) % n] }' \
+    > program.bas
+for ((round = 0; round < rounds; round++)); do
+    basic_us=$(elapsed 20 none "$tool" program.bas PROGRAM /basic)
+    text_us=$(elapsed 20 none "$tool" program.bas PROGRAMT /t)
+    echo $((basic_us * 1000 / text_us))
+done | median | awk '{ printf "%-34s /basic / /t = %.2f (target at most 3)\n", \
+    "make a 2,000-line program", $1 / 1000 }'
+peak "make a 2,000-line program" 4096 program.bas PROGRAM /basic
 
 # A 64,000-sector (16 MB) volume of 500 files of 1 KiB (4 sectors) each,
 # its directory 63 sectors long: the catalog reads only the label and the

@@ -24,9 +24,9 @@ run(note.txt NOTE /t)
 run(NOTE /i)
 # A new disk image with the three examples on it, and its catalog.
 run(DEMO.LIF /n)
-run(guess.bas DEMO.LIF/GUESS /t)
+run(guess.bas DEMO.LIF/GUESS /basic)
 run(note.txt DEMO.LIF /t)
 run(chars.bin DEMO.LIF/CHARS /b)
 run(DEMO.LIF /i)
-# One file read back from the disk, as lines.
+# The program read back from the disk, listed as the HP-71B lists it.
 run(DEMO.LIF/GUESS - /x /t)

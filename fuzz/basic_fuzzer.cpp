@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "basic/program.h"
+#include "operations/list_lines.h"
 #include "support/input_holding.h"
 
 using namespace velkord;
@@ -25,7 +25,7 @@ Listed list(const std::string& bytes, std::uint32_t nibbles) {
     InputFile input = input_holding(bytes);
     Bytes listed;
     BlockWriter lines(nullptr, &listed);
-    const CopyEnd end = basic::list_program(input, nibbles, lines);
+    const CopyEnd end = list_basic_program(input, nibbles, lines);
     if (!lines.flush()) {
         std::abort();
     }

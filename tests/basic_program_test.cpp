@@ -5,6 +5,7 @@
 #include <string>
 
 #include "basic/keywords.h"
+#include "lif/file_types.h"
 #include "support/basic_program.h"
 
 namespace velkord {
@@ -166,27 +167,27 @@ TEST(BasicProgram, OverlongLineIsDamage) {
 }
 
 TEST(BasicKeywords, TablesAndPlaceholders) {
-    for (const basic::Keyword* row = basic::keywords_begin(); row != basic::keywords_end();
-         ++row) {
-        EXPECT_EQ(basic::find_keyword(row->lex, row->token), row);
+    const basic::KeywordTable& keywords = basic::KeywordTable::builtin();
+    for (const basic::Keyword& row : keywords.rows()) {
+        EXPECT_EQ(keywords.find(row.lex, row.token), &row);
         // A LEX file's function always takes a count nibble.
-        if (row->lex != 0 && row->kind == basic::Kind::function) {
-            EXPECT_EQ(row->args, -1) << row->name;
+        if (row.lex != 0 && row.kind == basic::Kind::function) {
+            EXPECT_EQ(row.args, -1) << row.name;
         }
     }
-    EXPECT_EQ(basic::find_keyword(0, 0x01), nullptr);
-    EXPECT_EQ(basic::find_keyword(0x01, 0x70), nullptr);
-    EXPECT_EQ(basic::find_keyword(0, 0x100), nullptr);
-    EXPECT_STREQ(basic::find_keyword(0xFF, 0x27)->name, "KEYBOARD");
-    EXPECT_STREQ(basic::find_keyword(0x02, 0x0E)->name, "FNROOT");
+    EXPECT_EQ(keywords.find(0, 0x01), nullptr);
+    EXPECT_EQ(keywords.find(0x01, 0x70), nullptr);
+    EXPECT_EQ(keywords.find(0, 0x100), nullptr);
+    EXPECT_STREQ(keywords.find(0xFF, 0x27)->name, "KEYBOARD");
+    EXPECT_STREQ(keywords.find(0x02, 0x0E)->name, "FNROOT");
     EXPECT_EQ(basic::absent_keyword("XWORD", 2, 25), "XWORD2025");
     EXPECT_EQ(basic::absent_keyword("XFN", 255, 9), "XFN255009");
-    EXPECT_TRUE(basic::is_listable_program(0xE214));
-    EXPECT_TRUE(basic::is_listable_program(0xE215));
-    EXPECT_TRUE(basic::is_private_program(0xE216));
-    EXPECT_TRUE(basic::is_private_program(0xE217));
-    EXPECT_FALSE(basic::is_listable_program(0xE216) || basic::is_private_program(0xE214) ||
-                 basic::is_listable_program(0x0001));
+    EXPECT_TRUE(is_listable_program(0xE214));
+    EXPECT_TRUE(is_listable_program(0xE215));
+    EXPECT_TRUE(is_private_program(0xE216));
+    EXPECT_TRUE(is_private_program(0xE217));
+    EXPECT_FALSE(is_listable_program(0xE216) || is_private_program(0xE214) ||
+                 is_listable_program(0x0001));
 }
 
 }  // namespace

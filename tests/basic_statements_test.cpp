@@ -247,5 +247,38 @@ TEST(BasicStatements, NoStatementStartsSo) {
     });
 }
 
+// Forms that once stopped the listing with a read error or listed wrong:
+// devices of file statements, line numbers of LIST, DEF KEY ending in :,
+// COMPLEX SHORT, LOCAL LOCKOUT, masks of ENABLE INTR, REQUEST, STANDBY,
+// comments after statements of their own layout.
+TEST(BasicStatements, DevicesLineNumbersAndTrailingComments) {
+    expect_listings({
+        {"B5 C4 {X} F3 E2 C4 {TAPE}", "COPY X TO :TAPE"},
+        {"EC E2 C4 {TAPE} E2 32", "CAT :TAPE(2)"},
+        {"EB C4 {X} D0", "PURGE X:CARD"},
+        {"EB C4 {X} D1 28 31", "PURGE X:PORT(1)"},
+        {"B5 C4 {X} F3 E2 85 0C n:8,4", "COPY X TO :%48"},
+        {"BB F1 n:0,1,0,0 F1 n:0,2,0,0", "LIST 10,20"},
+        {"BB C4 {X} F1 n:0,1,0,0", "LIST X,10"},
+        {"EF 01 1A F1 n:1,0,0,0", "PLIST 1"},
+        {"EF 01 39 C4 {X} F1 n:0,1,0,0 F1 n:0,2,0,0", "MERGE X,10,20"},
+        {"E5 22 {A} 22 F1 22 {X} 22 3A", "DEF KEY \"A\",\"X\":"},
+        {"EF 02 07 CB 5A", "COMPLEX SHORT Z"},
+        {"EF FF 1D EF FF 25 F1", "LOCAL LOCKOUT"},
+        {"EF FF 17 31", "RESET HPIL 1"},
+        {"EF FF 18 E2 32 F2 33", "PRINTER IS :2:3"},
+        {"EF FF 1C F2 31 F2 F1 32", "REQUEST 1; 2"},
+        {"EF FF 22 F2 31 F2 32", "STANDBY 1; 2"},
+        {"EF FF 0D C4 E2 C4 {TAPE}", "INITIALIZE :TAPE"},
+        {"EF FF 0D C4 {VOL} E2 C4 {TAPE} F1 0C n:4,6", "INITIALIZE VOL:TAPE,64"},
+        {"CC 41 FC {X} 0D", "DIM A ! X"},
+        {"C2 n:0,0,0,0,0 FC {X} 0D", "END SUB ! X"},
+        {"F9 C4 {S} F8 FC {X} 0D", "CALL S ! X"},
+        {"EF 02 19 41 42 FC {X} 0D", "MAT A=B ! X"},
+        {"EF 01 4A F1 n:0,1,0,0 FC {X} 0D", "RENUMBER 10 ! X"},
+        {"EF FF 16 E2 {UNL} FC {X} 0D", "SEND UNL ! X"},
+    });
+}
+
 }  // namespace
 }  // namespace velkord

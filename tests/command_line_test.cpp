@@ -10,7 +10,7 @@ namespace {
 // The settings written as one line, so that a table can compare them.
 std::string settings_text(const CommandSettings& s) {
     std::ostringstream text;
-    text << "LBRT"[static_cast<int>(s.format)]
+    text << "LBRTb"[static_cast<int>(s.format)]
          << (s.asks(Operation::show_usage) ? " help" : "")
          << (s.asks(Operation::show_headers) ? " info" : "")
          << (s.asks(Operation::strip_header) ? " strip" : "");
@@ -37,6 +37,11 @@ TEST(CommandLine, ArgumentScan) {
         {{"", "a", "", "b", ""}, "L [a] [b]"},  // an empty argument names nothing
         {{"-t", "/tmp"}, "T"},  // '-' starts no option, and names no file either
         {{"-", "/b", "-"}, "B [-] [-]"},  // standard input and output
+        // /basic only as written; among /B, /R, /T and /basic the last counts.
+        {{"/basic", "a"}, "b [a]"},
+        {{"/BASIC", "/t"}, "T"},
+        {{"/t", "/Basic"}, "b"},
+        {{"/bas", "/basics", "/bin"}, "B"},
         // A second '/' makes an absolute path, wherever it stands.
         {{"/home/me/prog.bin", "PROG.LEX"}, "L [/home/me/prog.bin] [PROG.LEX]"},
         {{"prog.bin", "OUT", "/home/me/x.LEX"}, "L [prog.bin] [OUT] [/home/me/x.LEX]"},
@@ -64,6 +69,9 @@ TEST(CommandLine, DecisionOrder) {
         {{"a", "b", "c", "/x"}, O::too_many_names},
         {{"a", "/x", "/t"}, O::no_destination},
         {{"a", "b", "/x", "/t"}, O::list_lines},
+        {{"a", "b", "/basic", "/x"}, O::list_lines},
+        {{"a", "b", "/basic", "/c"}, O::copy_files},
+        {{"a", "b", "/basic"}, O::add_header},
         // Habits from other tools: --help first, then --version; any
         // other word that begins with '-' is refused.
         {{"a", "--HELP", "-x", "--version"}, O::show_usage},

@@ -3,20 +3,14 @@
 // Consecutive expressions of a list have no separator between them: their
 // commas appear when the stack is flushed.
 #include "basic/decoder.h"
+#include "basic/numbers.h"
 
 namespace velkord::basic {
 namespace {
 
-constexpr unsigned marker = 0x00;
-constexpr unsigned hash = 0x23;
-constexpr unsigned key_end = 0x3B;  // the ; that ends DEF KEY
-constexpr unsigned external_keyword = 0xEF;
-constexpr unsigned external_function = 0xB3;
-constexpr unsigned device = 0xE2;
-constexpr unsigned separator = 0xF1, semicolon = 0xF2, then = 0xF4;
-constexpr unsigned tab = 0xF7, comment = 0xFC;
-constexpr unsigned all_devices = 0x83, accessory = 0x85;
-constexpr unsigned bare_name_token = 0xC4;
+using namespace token;
+using token::hpil::accessory;
+using token::hpil::all_devices;
 
 // Between words, where the statement has begun and has no space yet.
 void space_before(Arguments& arguments) {
@@ -57,7 +51,7 @@ void hpil_device(Decoder& decoder, Arguments& arguments) {
         decoder.byte();
         text += ":%";
         single_expression(decoder);
-    } else if (next == bare_name_token) {
+    } else if (next == unquoted_name) {
         decoder.byte();
         text += ':';
         bare_name(decoder);
@@ -71,13 +65,15 @@ void hpil_device(Decoder& decoder, Arguments& arguments) {
         single_expression(decoder);
         text += ')';
     }
+    attach_device(arguments.stack);
+    arguments.device_before = true;
 }
 
 // EF inside a statement: a LEX file's secondary keyword (INTO TEXT, TO...).
 void external_word(Decoder& decoder, Arguments& arguments) {
     const unsigned lex = decoder.byte();
     const unsigned token = decoder.byte();
-    const Keyword* row = find_keyword(lex, token);
+    const Keyword* row = decoder.find(lex, token);
     if (!row || !*row->name) {
         keyword(arguments, absent_keyword("XWORD", lex, token));
         return;
@@ -96,7 +92,7 @@ void external_word(Decoder& decoder, Arguments& arguments) {
 void option_word(Decoder& decoder, Arguments& arguments) {
     const unsigned lex = decoder.byte();
     const unsigned token = decoder.byte();
-    const Keyword* row = find_keyword(lex, token);
+    const Keyword* row = decoder.find(lex, token);
     if (row && *row->name) {
         keyword(arguments, row->name);
     } else {
@@ -105,7 +101,7 @@ void option_word(Decoder& decoder, Arguments& arguments) {
 }
 
 void one_byte_keyword(Decoder& decoder, Arguments& arguments, unsigned token) {
-    const Keyword* row = find_keyword(0, token);
+    const Keyword* row = decoder.find(lex::mainframe, token);
     if (!row || (row->kind != Kind::statement && row->kind != Kind::keyboard &&
                  row->kind != Kind::word)) {
         decoder.fail();  // no meaning here
@@ -134,22 +130,33 @@ void comment_text(Decoder& decoder) {
     }
 }
 
+// A comment that may end a statement of its own layout, and nothing after it.
+void comment_and_end(Decoder& decoder) {
+    if (decoder.at_end()) {
+        return;
+    }
+    if (decoder.byte() != token::comment) {
+        decoder.fail();
+        return;
+    }
+    decoder.text() += " ! ";
+    comment_text(decoder);
+    decoder.trim();
+    if (!decoder.at_end()) {
+        decoder.fail();
+    }
+}
+
 void file_type_name(Decoder& decoder) {
     // 16 bits, least significant nibble first.
-    const char* name = nullptr;
-    switch (decoder.number(4)) {
-        case 0x0001: name = "TEXT"; break;
-        case 0xE0D0: name = "SDATA"; break;
-        case 0xE0F0: name = "DATA"; break;
-        case 0xE204: name = "BIN"; break;
-        case 0xE208: name = "LEX"; break;
-        case 0xE20C: name = "KEY"; break;
-        case 0xE214: name = "BASIC"; break;
-        default:
-            decoder.fail();
+    const unsigned value = decoder.number(4);
+    for (const std::uint16_t type : file_types) {
+        if (type == value) {
+            decoder.text() += lif_type_name(type);
             return;
+        }
     }
-    decoder.text() += name;
+    decoder.fail();
 }
 
 void list_arguments(Decoder& decoder, Arguments& arguments) {
@@ -160,35 +167,50 @@ void list_arguments(Decoder& decoder, Arguments& arguments) {
             decoder.fail();  // a nibble left over
             break;
         }
-        if (!(arguments.option && token == external_function) && is_expression_token(token)) {
+        if (!(arguments.option && token == external_function) && decoder.keywords().is_expression_token(token)) {
             expression_token(decoder, arguments.stack);
             arguments.last_token = 0;
             continue;
         }
         decoder.byte();
         arguments.last_token = token;
+        const bool device_before = arguments.device_before;
+        arguments.device_before = false;
         switch (token) {
             case marker:  // before a prompt in INPUT
                 break;
             case separator:
                 flush(arguments);
+                if (arguments.line_numbers) {
+                    if (text.back() != ' ') {
+                        text += ',';  // LIST X,10,20
+                    }
+                    append_integer(text, decoder.digits(field::line_number));
+                    break;
+                }
                 text += arguments.equals_next ? '=' : ',';
                 arguments.equals_next = false;
                 break;
             case semicolon:
                 flush(arguments);
-                if (arguments.colon_after_device) {
-                    text += ':';  // LOCAL :LOCKOUT:2
-                } else if (arguments.semicolon_space && decoder.peek() == separator) {
-                    decoder.byte();
+                if (device_before) {
+                    text += ':';  // LOCAL :LOCKOUT:2, PRINTER IS :2:3
+                } else if (arguments.semicolon_space) {
+                    if (decoder.peek() == separator) {
+                        decoder.byte();
+                    }
                     text += "; ";  // ENABLE INTR 8; 2
                 } else {
                     text += ';';
                 }
                 break;
-            case key_end:
+            case key_typing_aid:
                 flush(arguments);
                 text += ';';
+                break;
+            case key_direct:
+                flush(arguments);
+                text += ':';  // DEF KEY "A","X":
                 break;
             case hash:
                 flush(arguments);
@@ -213,11 +235,7 @@ void list_arguments(Decoder& decoder, Arguments& arguments) {
                 option_word(decoder, arguments);
                 break;
             case device:
-                if (arguments.hpil) {
-                    hpil_device(decoder, arguments);
-                } else {
-                    one_byte_keyword(decoder, arguments, token);  // USER
-                }
+                hpil_device(decoder, arguments);  // USER only starts a statement
                 break;
             case then:
                 if (arguments.hpil) {

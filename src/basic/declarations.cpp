@@ -4,9 +4,9 @@
 namespace velkord::basic {
 namespace {
 
-constexpr unsigned dimensioned = 0x7D;
-constexpr unsigned length = 0xF2;
-constexpr unsigned separator = 0xF1;
+constexpr unsigned dimensioned = token::element;
+constexpr unsigned length = token::semicolon;
+constexpr unsigned separator = token::separator;
 
 // Appends the expressions up to the next separator, at least one, between
 // `opening` and `closing`.
@@ -27,6 +27,10 @@ void list_declarations(Decoder& decoder, const char* name) {
     std::string& text = decoder.text();
     text += name;
     text += ' ';
+    if (decoder.peek() == token::short_real) {
+        decoder.byte();
+        text += "SHORT ";  // COMPLEX SHORT
+    }
     for (;;) {
         const bool has_dimensions = decoder.peek() == dimensioned;
         if (has_dimensions) {
@@ -40,7 +44,8 @@ void list_declarations(Decoder& decoder, const char* name) {
             decoder.byte();
             expressions(decoder, '[', ']');
         }
-        if (decoder.at_end()) {
+        if (decoder.at_end() || decoder.peek() == token::comment) {
+            comment_and_end(decoder);  // DIM A ! comment
             return;
         }
         if (decoder.byte() != separator) {

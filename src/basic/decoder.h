@@ -18,17 +18,10 @@
 #include <vector>
 
 #include "basic/keywords.h"
+#include "basic/operators.h"
+#include "basic/tokens.h"
 
 namespace velkord::basic {
-
-// An operator's place in the rebuilding of infix text: its own precedence,
-// and how tightly it holds as a left and as a right operand (a higher value
-// binds more loosely).
-struct Precedence {
-    unsigned char own;
-    unsigned char as_left;
-    unsigned char as_right;
-};
 
 enum class ItemKind { atom, variable, element, operation };
 
@@ -44,8 +37,9 @@ struct Item {
 constexpr std::size_t most_items = 128;
 
 struct Workspace {
-    Workspace() { items.reserve(most_items); }
+    explicit Workspace(const KeywordTable& table) : keywords(table) { items.reserve(most_items); }
 
+    const KeywordTable& keywords;  // what tokens are named and listed as
     // The line so far, the statement's text at its end from statement_start,
     // and the items' texts at the end of that.
     std::string text;
@@ -60,6 +54,11 @@ public:
         : nibbles_(nibbles), end_(count), workspace_(&workspace) {}
 
     Workspace& workspace() { return *workspace_; }
+    const KeywordTable& keywords() const { return workspace_->keywords; }
+    // The row of `token` in the table of LEX file `lex`; null where none.
+    const Keyword* find(unsigned lex, unsigned token) const {
+        return workspace_->keywords.find(lex, token);
+    }
     std::string& text() { return workspace_->text; }
     // Drops the blanks at the end of the statement's text.
     void trim() {
@@ -233,9 +232,6 @@ bool list_statement(const unsigned char* nibbles, std::size_t count, Workspace& 
                     Joining& joining);
 
 // Expressions (expression.cpp).
-// True for a token that is part of an expression: an operand, an operator,
-// a function.
-bool is_expression_token(unsigned byte);
 // Reads one token of an expression and works it on the stack.
 void expression_token(Decoder& decoder, Stack& stack);
 // Reads expression tokens up to the first token that is not one.
@@ -251,6 +247,9 @@ void variable_name(Decoder& decoder);
 // Appends the ASCII bytes after C4 up to the first token byte: a file or
 // subprogram name.
 void bare_name(Decoder& decoder);
+// A device right after a file's name is part of it: the two items become
+// one, with no comma between them.
+void attach_device(Stack& stack);
 
 // The argument engine (arguments.cpp): most statements are a keyword
 // followed by expressions, separators and secondary keywords.
@@ -267,13 +266,17 @@ struct Arguments {
     bool hash_next = false;    // a # goes before the next expression
     bool option = false;       // B3 is a keyword without a count (OPTION)
     bool hpil = false;         // E2 starts a device, F4 lists a space
-    bool colon_after_device = false;  // F2 lists ":" (LOCAL)
-    bool semicolon_space = false;     // F2 F1 lists "; " (ENABLE INTR)
+    bool device_before = false;       // the last thing listed is a device
+    bool semicolon_space = false;     // F2 [F1] lists "; " (ENABLE INTR)
+    bool line_numbers = false;        // F1 and 4 BCD digits: LIST 10,20
     unsigned last_token = 0;   // the last token that was no operand
 };
 void list_arguments(Decoder& decoder, Arguments& arguments);
 // Appends a comment's text after FC, up to its 0D.
 void comment_text(Decoder& decoder);
+// A comment that may end a statement of its own layout, and nothing
+// after it: " ! " and its text.
+void comment_and_end(Decoder& decoder);
 // Appends the name of a 4-nibble file type; fails for a type that has none.
 void file_type_name(Decoder& decoder);
 

@@ -1,52 +1,25 @@
 // Expressions: the HP-71B stores them in postfix order, without
 // parentheses; they are rebuilt on a stack of items, each operator putting
 // in parentheses only the operands that would otherwise bind to another.
-#include <array>
-
 #include "basic/decoder.h"
 #include "basic/numbers.h"
 
 namespace velkord::basic {
 namespace {
 
-constexpr unsigned string_mark = 0x2D;
-constexpr unsigned first_letter = 0x41, last_letter = 0x5A;
-constexpr unsigned first_name_digit = 0x60, last_name_digit = 0x69;
-constexpr unsigned bare_name_token = 0xC4;
-constexpr unsigned multiply = 0x83, add = 0x87, relation = 0x8A;
-constexpr unsigned opening_parenthesis = 0x28;
-constexpr unsigned separator = 0xF1;
-constexpr unsigned assignment_target = 0xF;  // a count nibble: FNC=... in a DEF FN
-
-struct OperatorForm {
-    unsigned char token;
-    const char* text;
-    bool unary;
-    Precedence precedence;
-};
-
-constexpr OperatorForm operator_forms[] = {
-    {0x80, "^", false, {0, 0, 1}},
-    {0x81, "NOT ", true, {2, 1, 1}},
-    {0x82, "-", true, {2, 2, 2}},
-    {0x83, "*", false, {3, 3, 7}},
-    {0x84, "/", false, {3, 3, 7}},
-    {0x85, "%", false, {3, 3, 7}},
-    {0x86, " DIV ", false, {3, 3, 7}},
-    {0x87, "+", false, {7, 7, 9}},
-    {0x88, "-", false, {7, 7, 9}},  // never stored by the HP-71B itself
-    {0x89, "&", false, {9, 9, 10}},
-    {0x8A, "", false, {10, 11, 11}},
-    {0x8B, " AND ", false, {11, 11, 12}},
-    {0x8C, " EXOR ", false, {12, 12, 15}},
-    {0x8D, " OR ", false, {12, 12, 15}},
-};
-
-// A relation's nibble has a bit each for less, equal, greater, unordered.
-constexpr const char* relations[16] = {
-    nullptr, "<", "=", "<=", ">", "<>", ">=", "<=>",
-    "?", "<?", "=?", "<=?", ">?", "#", "=>?", "<=>?",
-};
+using token::add;
+using token::assignment_target;
+using token::first_letter;
+using token::first_name_digit;
+using token::last_letter;
+using token::last_name_digit;
+using token::multiply;
+using token::name_end;
+using token::opening_parenthesis;
+using token::relation;
+using token::separator;
+using token::string_mark;
+using token::unquoted_name;
 
 // True when the stack holds `count` items to take; fails otherwise.
 bool holds(Decoder& decoder, const Stack& stack, std::size_t count) {
@@ -149,19 +122,24 @@ void operate(Decoder& decoder, Stack& stack, const OperatorForm& form) {
 
 void label_reference(Decoder& decoder, Stack& stack) {
     const unsigned next = decoder.peek();
-    stack.push();
     if (next == '"' || next == '\'') {
+        stack.push();
         decoder.byte();
         quoted(decoder, next);
-    } else if (next == bare_name_token) {
+    } else if (next == unquoted_name) {
+        stack.push();
         decoder.byte();
         decoder.text() += '\'';
         bare_name(decoder);
         decoder.text() += '\'';
-    } else if (starts_variable(next)) {
-        variable_name(decoder);  // a label computed at run time
     } else {
-        decoder.fail();
+        // A label computed when the line runs: a string expression, A$,
+        // A$&"X", R$(2).
+        const std::size_t before = stack.size();
+        expression(decoder, stack);
+        if (stack.size() != before + 1) {
+            decoder.fail();
+        }
     }
 }
 
@@ -176,7 +154,7 @@ void prefix_function(Decoder& decoder, Stack& stack) {
         return;
     }
     Decoder block = decoder.part(length - 2);
-    const Keyword* row = find_keyword(lex, token);
+    const Keyword* row = decoder.find(lex, token);
     stack.push();
     if (!row || !*row->name) {
         decoder.text() += absent_keyword("XFN", lex, token);
@@ -201,7 +179,7 @@ void external_function(Decoder& decoder, Stack& stack) {
     const unsigned lex = decoder.byte();
     const unsigned token = decoder.byte();
     const std::size_t count = decoder.nibble();
-    const Keyword* row = find_keyword(lex, token);
+    const Keyword* row = decoder.find(lex, token);
     if (row && (row->flags & flag_invisible)) {
         return;  // a marker inside MAT DISP and its kind
     }
@@ -224,50 +202,8 @@ void device_word(Decoder& decoder, Stack& stack, const Keyword& row) {
         single_expression(decoder);
         decoder.text() += ')';
     }
+    attach_device(stack);
 }
-
-std::array<bool, 256> expression_tokens() {
-    std::array<bool, 256> table{};
-    for (unsigned byte = 0; byte < table.size(); ++byte) {
-        const Keyword* row = find_keyword(0, byte);
-        if (byte == bare_name_token) {
-            table[byte] = true;  // NEXT only where a statement starts
-        } else if (row && (row->flags & flag_device)) {
-            table[byte] = true;
-        } else if (row) {
-            switch (row->kind) {
-                case Kind::function:
-                case Kind::unary:
-                case Kind::binary:
-                case Kind::relational:
-                case Kind::integer:
-                case Kind::real:
-                case Kind::digit:
-                case Kind::letter:
-                case Kind::name_digit:
-                case Kind::string_mark:
-                case Kind::quote:
-                case Kind::label_reference:
-                case Kind::line_reference:
-                case Kind::complex:
-                case Kind::user_function:
-                case Kind::element:
-                case Kind::whole_array:
-                case Kind::substring:
-                case Kind::external_function:
-                case Kind::prefix_function:
-                    table[byte] = true;
-                    break;
-                default:
-                    break;
-            }
-        }
-    }
-    return table;
-}
-
-// Made once from the keyword rows, which need no run-time initialisation.
-const std::array<bool, 256> expression_table = expression_tokens();
 
 }  // namespace
 
@@ -311,16 +247,18 @@ void variable_name(Decoder& decoder) {
 void bare_name(Decoder& decoder) {
     std::string& text = decoder.text();
     const std::size_t start = text.size();
-    while (decoder.peek() < 0x80) {
+    while (decoder.peek() < name_end) {
         text += static_cast<char>(decoder.byte());
     }
-    if (text.size() == start) {
-        decoder.fail();
+    if (text.size() == start && decoder.peek() != token::device) {
+        decoder.fail();  // only a volume's name may be empty: INITIALIZE :TAPE
     }
 }
 
-bool is_expression_token(unsigned byte) {
-    return byte < expression_table.size() && expression_table[byte];
+void attach_device(Stack& stack) {
+    if (stack.size() >= 2) {
+        stack.join(2, ItemKind::atom, {});  // FILE:TAPE, FILE:PORT
+    }
 }
 
 void expression_token(Decoder& decoder, Stack& stack) {
@@ -332,12 +270,12 @@ void expression_token(Decoder& decoder, Stack& stack) {
         return;
     }
     decoder.byte();
-    if (token == bare_name_token) {
+    if (token == unquoted_name) {
         stack.push();
         bare_name(decoder);
         return;
     }
-    const Keyword* row = find_keyword(0, token);
+    const Keyword* row = decoder.find(lex::mainframe, token);
     if (!row) {
         decoder.fail();
         return;
@@ -372,7 +310,7 @@ void expression_token(Decoder& decoder, Stack& stack) {
             label_reference(decoder, stack);
             return;
         case Kind::line_reference:
-            decoder.skip(5);  // where the line was found when it last ran
+            decoder.skip(field::link);  // where the line was found when it last ran
             stack.push();
             append_integer(text, decoder.digits(4));
             return;
@@ -382,13 +320,11 @@ void expression_token(Decoder& decoder, Stack& stack) {
         case Kind::unary:
         case Kind::binary:
         case Kind::relational:
-            for (const OperatorForm& form : operator_forms) {
-                if (form.token == token) {
-                    operate(decoder, stack, form);
-                    return;
-                }
+            if (const OperatorForm* form = operator_form(token)) {
+                operate(decoder, stack, *form);
+            } else {
+                decoder.fail();
             }
-            decoder.fail();
             return;
         case Kind::complex:
             if (holds(decoder, stack, 2)) {
@@ -449,7 +385,7 @@ void expression_token(Decoder& decoder, Stack& stack) {
 }
 
 void expression(Decoder& decoder, Stack& stack) {
-    while (!decoder.failed() && is_expression_token(decoder.peek())) {
+    while (!decoder.failed() && decoder.keywords().is_expression_token(decoder.peek())) {
         expression_token(decoder, stack);
     }
 }

@@ -6,39 +6,33 @@
 namespace velkord::basic {
 namespace {
 
-constexpr unsigned send = 0x16;
-constexpr unsigned off_io = 0x10, local = 0x1D, enable_intr = 0x21;
-constexpr unsigned external_keyword = 0xEF;
-constexpr unsigned device = 0xE2;
-constexpr unsigned separator = 0xF1, semicolon = 0xF2;
-constexpr unsigned first_letter = 0x41, last_letter = 0x5A;
+using namespace token;
+using namespace token::hpil;
 
 struct Listed {
     unsigned char token;
     const char* text;
-    const char* without_device;  // for an F1 right after the keyword
 };
 
 constexpr Listed listed_forms[] = {
-    {0x0F, "ASSIGN IO", ""},
-    {0x10, "OFF IO", ""},
-    {0x11, "RESTORE IO", ""},
-    {0x12, "LIST IO", ""},
-    {0x15, "ON INTR", ""},
-    {0x17, "RESET", "HPIL"},
-    {0x18, "PRINTER IS", ""},
-    {0x19, "DISPLAY IS", ""},
-    {0x20, "PASS CONTROL", ""},
-    {0x21, "ENABLE INTR", ""},
-    {0x27, "KEYBOARD IS", ""},
+    {assign_io, "ASSIGN IO"},       {off_io, "OFF IO"},         {restore_io, "RESTORE IO"},
+    {list_io, "LIST IO"},           {on_intr, "ON INTR"},       {reset_hpil, "RESET HPIL"},
+    {printer_is, "PRINTER IS"},     {display_is, "DISPLAY IS"}, {pass_control, "PASS CONTROL"},
+    {enable_intr, "ENABLE INTR"},   {keyboard_is, "KEYBOARD IS"},
 };
+
+// Statements of one or two numbers, whose ; lists with a space after it
+// and a ; right after the keyword lists nothing: ENABLE INTR 8; 2.
+bool takes_masks(unsigned token) {
+    return token == enable_intr || token == request || token == standby;
+}
 
 // SEND LISTEN 2,3 MTA DATA 65: each command is E2 and its word, and its
 // arguments after F1, separated by F1.
 void list_send(Decoder& decoder) {
     std::string& text = decoder.text();
     text += "SEND";
-    while (!decoder.at_end()) {
+    while (!decoder.at_end() && decoder.peek() != comment) {
         if (decoder.byte() != device) {
             decoder.fail();
             return;
@@ -63,21 +57,20 @@ void list_send(Decoder& decoder) {
             }
         }
     }
+    comment_and_end(decoder);  // SEND UNL ! comment
 }
 
 }  // namespace
 
 void list_hpil(Decoder& decoder, const Keyword& keyword) {
-    if (keyword.lex == 0xFF && keyword.token == send) {
+    if (keyword.lex == lex::hpil && keyword.token == send) {
         list_send(decoder);
         return;
     }
     const char* listed = keyword.name;
-    const char* without_device = "";
     for (const Listed& form : listed_forms) {
-        if (keyword.lex == 0xFF && form.token == keyword.token) {
+        if (form.token == keyword.token) {
             listed = form.text;
-            without_device = form.without_device;
         }
     }
     if (keyword.token == off_io && decoder.peek() == external_keyword) {
@@ -86,15 +79,21 @@ void list_hpil(Decoder& decoder, const Keyword& keyword) {
     std::string& text = decoder.text();
     text += listed;
     text += ' ';
-    if (decoder.peek() == separator ||
-        (keyword.token == enable_intr && decoder.peek() == semicolon)) {
+    if (keyword.token == local && decoder.peek() == external_keyword) {
         decoder.byte();
-        text += without_device;
+        const unsigned lex = decoder.byte();
+        const unsigned word = decoder.byte();
+        const Keyword* row = decoder.find(lex, word);
+        text += row && *row->name ? row->name : absent_keyword("XWORD", lex, word);
+        text += ' ';  // LOCAL LOCKOUT: no device, or a number, follows
+    }
+    // "No device", or the first number of masks: lists nothing.
+    if (decoder.peek() == separator || (takes_masks(keyword.token) && decoder.peek() == semicolon)) {
+        decoder.byte();
     }
     Arguments arguments(decoder);
     arguments.hpil = true;
-    arguments.colon_after_device = keyword.token == local;
-    arguments.semicolon_space = keyword.token == enable_intr;
+    arguments.semicolon_space = takes_masks(keyword.token);
     list_arguments(decoder, arguments);
 }
 

@@ -1,5 +1,7 @@
 #include "basic/keywords.h"
 
+#include "basic/tokens.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
@@ -10,7 +12,7 @@ namespace {
 // One row a token, sorted by LEX id and token: the lookup searches them.
 // Operand tokens carry their class only; a mainframe function its argument
 // count, a LEX file's function -1 (a count nibble follows it).
-constexpr Keyword rows[] = {
+constexpr Keyword builtin_rows[] = {
     {0x00, 0x00, "", Kind::marker, 0, 0},
     {0x00, 0x02, "", Kind::integer, 12, 0},
     {0x00, 0x03, "", Kind::integer, 11, 0},
@@ -425,9 +427,9 @@ constexpr Keyword rows[] = {
 };
 
 constexpr bool rows_in_order() {
-    for (std::size_t i = 1; i < std::size(rows); ++i) {
-        if (rows[i - 1].lex > rows[i].lex ||
-            (rows[i - 1].lex == rows[i].lex && rows[i - 1].token >= rows[i].token)) {
+    for (std::size_t i = 1; i < std::size(builtin_rows); ++i) {
+        if (builtin_rows[i - 1].lex > builtin_rows[i].lex ||
+            (builtin_rows[i - 1].lex == builtin_rows[i].lex && builtin_rows[i - 1].token >= builtin_rows[i].token)) {
             return false;
         }
     }
@@ -435,40 +437,157 @@ constexpr bool rows_in_order() {
 }
 static_assert(rows_in_order(), "keep the rows sorted by LEX id, then token, each once");
 
-// Where each one-byte token's row is, or -1: the lister looks them up for
-// nearly every token.
-struct OneByteIndex {
-    short row[256];
-};
-
-constexpr OneByteIndex one_byte_index() {
-    OneByteIndex index{};
-    for (short& row : index.row) {
-        row = -1;
-    }
-    for (std::size_t i = 0; i < std::size(rows) && rows[i].lex == 0; ++i) {
-        index.row[rows[i].token] = static_cast<short>(i);
-    }
-    return index;
+bool sorted_before(const Keyword& a, const Keyword& b) {
+    return (unsigned{a.lex} << 8 | a.token) < (unsigned{b.lex} << 8 | b.token);
 }
 
-constexpr OneByteIndex one_byte = one_byte_index();
+// The kinds of token an expression is made of.
+bool is_expression_kind(Kind kind) {
+    switch (kind) {
+        case Kind::function:
+        case Kind::unary:
+        case Kind::binary:
+        case Kind::relational:
+        case Kind::integer:
+        case Kind::real:
+        case Kind::digit:
+        case Kind::letter:
+        case Kind::name_digit:
+        case Kind::string_mark:
+        case Kind::quote:
+        case Kind::label_reference:
+        case Kind::line_reference:
+        case Kind::complex:
+        case Kind::user_function:
+        case Kind::element:
+        case Kind::whole_array:
+        case Kind::substring:
+        case Kind::external_function:
+        case Kind::prefix_function:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// A row that is typed as a word: a keyword, a function, a word operator
+// (AND), not a variable's letter.
+bool is_word(const Keyword& row) {
+    return row.name[0] >= 'A' && row.name[0] <= 'Z' && row.kind != Kind::letter;
+}
+
+char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 }  // namespace
 
-const Keyword* find_keyword(unsigned lex, unsigned token) {
+std::size_t typed_length(std::string_view name, std::string_view text) {
+    std::size_t at = 0;
+    for (const char c : name) {
+        if (c == ' ') {
+            while (at < text.size() && text[at] == ' ') {
+                ++at;  // END DEF, END  DEF or ENDDEF
+            }
+            continue;
+        }
+        if (at == text.size() || upper(text[at]) != c) {
+            return 0;
+        }
+        ++at;
+    }
+    return at;
+}
+
+KeywordTable::KeywordTable()
+    : rows_(std::begin(builtin_rows), std::end(builtin_rows)), plug_in_order_{lex::math, lex::hpil} {
+    index();
+}
+
+const KeywordTable& KeywordTable::builtin() {
+    static const KeywordTable table;
+    return table;
+}
+
+void KeywordTable::add_lex(const std::vector<Keyword>& lex_rows) {
+    if (lex_rows.empty()) {
+        return;
+    }
+    rows_.insert(rows_.end(), lex_rows.begin(), lex_rows.end());
+    std::stable_sort(rows_.begin(), rows_.end(), sorted_before);
+    plug_in_order_.push_back(lex_rows.front().lex);
+    index();
+}
+
+void KeywordTable::index() {
+    for (std::size_t byte = 0; byte < 256; ++byte) {
+        one_byte_[byte] = -1;
+        expression_token_[byte] = false;
+    }
+    for (std::size_t i = 0; i < rows_.size() && rows_[i].lex == lex::mainframe; ++i) {
+        const Keyword& row = rows_[i];
+        one_byte_[row.token] = static_cast<short>(i);
+        expression_token_[row.token] =
+            is_expression_kind(row.kind) || (row.flags & flag_device) != 0;
+    }
+    expression_token_[token::unquoted_name] = true;  // NEXT only where a statement starts
+    std::vector<unsigned> order = plug_in_order_;
+    order.push_back(lex::builtin);
+    order.push_back(lex::mainframe);
+    for (std::vector<Named>& rows : by_letter_) {
+        rows.clear();
+    }
+    for (const unsigned lex : order) {
+        for (std::size_t i = 0; i < rows_.size(); ++i) {
+            if (rows_[i].lex == lex && is_word(rows_[i])) {
+                by_letter_[rows_[i].name[0] - 'A'].push_back(Named{i, rows_[i].name});
+            }
+        }
+    }
+}
+
+const Keyword* KeywordTable::find(unsigned lex, unsigned token) const {
     if (lex > 0xFF || token > 0xFF) {
         return nullptr;
     }
-    if (lex == 0) {
-        return one_byte.row[token] < 0 ? nullptr : &rows[one_byte.row[token]];
+    if (lex == lex::mainframe) {
+        return one_byte_[token] < 0 ? nullptr : &rows_[static_cast<std::size_t>(one_byte_[token])];
     }
-    const auto before = [](const Keyword& row, unsigned key) {
-        return (unsigned{row.lex} << 8 | row.token) < key;
-    };
-    const unsigned key = lex << 8 | token;
-    const Keyword* row = std::lower_bound(std::begin(rows), std::end(rows), key, before);
-    return row != std::end(rows) && row->lex == lex && row->token == token ? row : nullptr;
+    const Keyword key{static_cast<unsigned char>(lex), static_cast<unsigned char>(token),
+                      "", Kind::marker, 0, 0};
+    const auto row = std::lower_bound(rows_.begin(), rows_.end(), key, sorted_before);
+    return row != rows_.end() && row->lex == lex && row->token == token ? &*row : nullptr;
+}
+
+std::size_t KeywordTable::match(std::string_view text, Match* found, std::size_t room) const {
+    if (text.empty() || upper(text[0]) < 'A' || upper(text[0]) > 'Z') {
+        return 0;
+    }
+    std::size_t count = 0;
+    // Of each table, the longest name typed (HP-IL's RESET HPIL and
+    // RESET ESCAPE are two of the same length).
+    std::size_t longest = 0, table_first = 0;
+    unsigned table = lex::mainframe + 0x100;  // none yet
+    for (const Named& named : by_letter_[upper(text[0]) - 'A']) {
+        const Keyword& row = rows_[named.row];
+        if (row.lex != table) {
+            table = row.lex;
+            table_first = count;
+            longest = 0;
+        }
+        // Most names differ from the text at their second letter.
+        if (named.name.size() > 1 && named.name[1] != ' ' &&
+            (text.size() < 2 || upper(text[1]) != named.name[1])) {
+            continue;
+        }
+        const std::size_t length = typed_length(named.name, text);
+        if (length > longest) {
+            longest = length;
+            count = table_first;
+        }
+        if (length > 0 && length == longest && count < room) {
+            found[count++] = Match{&row, length};
+        }
+    }
+    return count;
 }
 
 std::string absent_keyword(const char* prefix, unsigned lex, unsigned token) {
@@ -476,8 +595,5 @@ std::string absent_keyword(const char* prefix, unsigned lex, unsigned token) {
     std::snprintf(digits, sizeof digits, "%03u", token);
     return prefix + std::to_string(lex) + digits;
 }
-
-const Keyword* keywords_begin() { return std::begin(rows); }
-const Keyword* keywords_end() { return std::end(rows); }
 
 }  // namespace velkord::basic

@@ -9,6 +9,8 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace velkord::basic {
 
@@ -68,18 +70,69 @@ struct Keyword {
     unsigned flags;
 };
 
-// The row of `token` in the table of LEX file `lex` (0 for the one-byte
-// tokens); null where there is none.
-const Keyword* find_keyword(unsigned lex, unsigned token);
+// The keywords a program is read and listed with: the built-in tables, to
+// which a LEX file's rows can be added. Searched by token (the lister) and
+// by name (the tokenizer, which tries the tables in the HP-71B's order).
+class KeywordTable {
+public:
+    // The tables of the mainframe, LEX 01, the Math Pac and the HP-IL
+    // module with the KEYBOARD LEX, the plug-ins in that memory order.
+    KeywordTable();
+    // One such table, made once.
+    static const KeywordTable& builtin();
+
+    // The row of `token` in the table of LEX file `lex` (0 for the one-byte
+    // tokens); null where there is none.
+    const Keyword* find(unsigned lex, unsigned token) const;
+
+    // True for a one-byte token that is part of an expression: an operand,
+    // an operator, a function, a device word, an unquoted name.
+    bool is_expression_token(unsigned byte) const {
+        return byte < 256 && expression_token_[byte];
+    }
+
+    // The rows whose name starts `text` (letters compared without case, a
+    // blank of the name optional), in the order the HP-71B tries them: the
+    // plug-in LEX files in memory order, then LEX 01, the mainframe last;
+    // of each table the longest name typed. Puts at most `room` rows in
+    // `found` with the length of text each matched; returns their count.
+    struct Match {
+        const Keyword* row;
+        std::size_t length;
+    };
+    std::size_t match(std::string_view text, Match* found, std::size_t room) const;
+
+    // Adds the rows of a plug-in LEX file after the others in memory. Its
+    // names must outlive the table.
+    void add_lex(const std::vector<Keyword>& rows);
+
+    const std::vector<Keyword>& rows() const { return rows_; }
+
+private:
+    void index();
+
+    std::vector<Keyword> rows_;  // sorted by LEX id, then token
+    std::vector<unsigned> plug_in_order_;  // LEX ids, in memory order
+    // For each first letter, the rows typed as words that begin with it,
+    // table by table in the order they are tried, with their names (by
+    // place, so that a copy of the table finds its own rows).
+    struct Named {
+        std::size_t row;
+        std::string_view name;
+    };
+    std::vector<Named> by_letter_[26];
+    short one_byte_[256];
+    bool expression_token_[256];
+};
+
+// The length of `name` typed at the start of `text` (case aside, a blank
+// of the name optional), or 0 where it is not there.
+std::size_t typed_length(std::string_view name, std::string_view text);
 
 // What the HP-71B lists for a keyword or function whose LEX file it lacks:
 // the prefix (XWORD, XFN), then the LEX id in decimal, then the token in
 // three decimal digits: XWORD255025.
 std::string absent_keyword(const char* prefix, unsigned lex, unsigned token);
-
-// All the rows, for checks.
-const Keyword* keywords_begin();
-const Keyword* keywords_end();
 
 }  // namespace velkord::basic
 

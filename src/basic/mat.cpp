@@ -6,10 +6,12 @@
 namespace velkord::basic {
 namespace {
 
-constexpr unsigned opening_parenthesis = 0x28;
-constexpr unsigned external_keyword = 0xEF;
-constexpr unsigned negation = 0x82, add = 0x87, multiply = 0x83;
-constexpr unsigned product_follows = 0xF1;  // after (scalar) or FUNCTION(args)
+using token::add;
+using token::external_keyword;
+using token::multiply;
+using token::negation;
+using token::opening_parenthesis;
+constexpr unsigned product_follows = token::separator;  // after (scalar) or FUNCTION(args)
 
 // Appends the expressions after a (, at least one, and the ) that closes them.
 void enclosed(Decoder& decoder) {
@@ -36,7 +38,7 @@ void term(Decoder& decoder) {
         decoder.byte();
         const unsigned lex = decoder.byte();
         const unsigned function = decoder.byte();
-        const Keyword* row = find_keyword(lex, function);
+        const Keyword* row = decoder.find(lex, function);
         if (row && *row->name) {
             text += row->name;
         } else {
@@ -62,7 +64,7 @@ void term(Decoder& decoder) {
 void list_mat(Decoder& decoder) {
     std::string& text = decoder.text();
     text += "MAT ";
-    const Keyword* io = find_keyword(0, decoder.peek());
+    const Keyword* io = decoder.find(lex::mainframe, decoder.peek());
     if (io && (io->kind == Kind::statement || io->kind == Kind::keyboard)) {
         decoder.byte();
         text += io->name;  // MAT DISP, MAT INPUT, MAT PRINT
@@ -80,6 +82,15 @@ void list_mat(Decoder& decoder) {
     term(decoder);
     while (!decoder.at_end()) {
         const unsigned operation = decoder.byte();
+        if (operation == token::comment) {
+            text += " ! ";
+            comment_text(decoder);
+            decoder.trim();
+            if (!decoder.at_end()) {
+                decoder.fail();
+            }
+            return;
+        }
         if (operation == add) {
             text += '+';
         } else if (operation == negation) {

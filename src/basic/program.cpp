@@ -1,28 +1,26 @@
 #include "basic/program.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "basic/decoder.h"
-#include "lif/lif_header.h"
 
 namespace velkord::basic {
 namespace {
 
-constexpr std::uint16_t basic_type = 0xE214, secure_type = 0xE215;
-constexpr std::uint16_t private_type = 0xE216, private_secure_type = 0xE217;
 
 // Two 5-nibble fields the lister has no use for, then an end-of-line
 // token, so that the first line follows one like every other.
-constexpr std::size_t header_nibbles = 12;
-constexpr unsigned end_of_line = 0xF0, next_statement = 0xF4;
-constexpr unsigned else_token = 0xF5;  // a statement of its own
-// A line number is 4 BCD digits, least significant first.
-constexpr std::size_t line_number_nibbles = 4;
+constexpr std::size_t header_nibbles = field::program_header;
+using token::end_of_line;
+using token::next_statement;
+constexpr unsigned else_token = token::else_clause;  // a statement of its own
+constexpr std::size_t line_number_nibbles = field::line_number;
 // A statement's length is one byte, counted from its own first nibble up
 // to the terminator, which takes 2 more.
-constexpr std::size_t length_nibbles = 2;
-constexpr std::size_t longest_statement = 0xFF;
+constexpr std::size_t length_nibbles = field::statement_length;
+constexpr std::size_t longest_statement = 255;
 // A line is held until it is whole, so that a damaged one never shows in
 // part. To keep that memory small, a line that lists to more than this is
 // taken as damage: an HP-71B's own lines are far shorter.
@@ -32,13 +30,13 @@ constexpr std::size_t longest_line = 64 * 1024;
 // first. Never more than the nibble count, never beyond the file.
 class ProgramNibbles {
 public:
-    ProgramNibbles(InputFile& file, std::uint32_t count)
-        : file_(file), left_(count), unread_(payload_bytes(count)) {}
+    ProgramNibbles(ByteSource& file, std::uint32_t count)
+        : file_(file), left_(count), unread_((std::uint64_t{count} + 1) / 2) {}  // the bytes that hold them
 
     std::uint64_t left() const { return left_; }
     // Why a take failed: the file ended or could not be read; else the
     // program itself runs past its count.
-    CopyEnd trouble() const { return trouble_; }
+    ListingEnd trouble() const { return trouble_; }
 
     // The next `count` nibbles, one a byte; false when the program or the
     // file has fewer.
@@ -84,19 +82,19 @@ private:
         begin_ = 0;
         end_ = got;
         if (got == 0) {
-            trouble_ = file_.failed() ? CopyEnd::read_failed : CopyEnd::input_short;
+            trouble_ = file_.failed() ? ListingEnd::unreadable : ListingEnd::data_cut;
         }
         return got > 0;
     }
 
-    InputFile& file_;
+    ByteSource& file_;
     std::uint64_t left_;    // nibbles
     std::uint64_t unread_;  // bytes
     unsigned char bytes_[16384];
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     bool high_ = false;  // the next nibble is the high one of bytes_[begin_]
-    CopyEnd trouble_ = CopyEnd::complete;
+    ListingEnd trouble_ = ListingEnd::complete;
 };
 
 // " @ " parts statements, a space where one leads into the next.
@@ -106,86 +104,99 @@ const char* joiner(Joining previous, bool else_follows) {
     return space ? " " : " @ ";
 }
 
+// Why a take of the program's nibbles failed: the source, or else the
+// line running past the nibble count.
+ListingEnd cut(const ProgramNibbles& program) {
+    return program.trouble() == ListingEnd::complete ? ListingEnd::line_cut : program.trouble();
+}
+
 // Lists the line that starts at the program's next nibble into
-// `workspace.text`; false when it cannot be listed.
-bool list_line(ProgramNibbles& program, Workspace& workspace) {
-    unsigned char field[longest_statement];
-    if (!program.take(field, line_number_nibbles)) {
-        return false;
+// `workspace.text`; says why where it cannot be listed.
+ListingEnd list_line(ProgramNibbles& program, Workspace& workspace) {
+    unsigned char part[longest_statement];
+    if (!program.take(part, line_number_nibbles)) {
+        return cut(program);
     }
     std::string& line = workspace.text;
     line.clear();
     for (std::size_t i = line_number_nibbles; i-- > 0;) {
-        if (field[i] > 9) {
-            return false;
+        if (part[i] > 9) {
+            return ListingEnd::line_number_damaged;
         }
-        if (field[i] != 0 || !line.empty() || i == 0) {
-            line += static_cast<char>('0' + field[i]);
+        if (part[i] != 0 || !line.empty() || i == 0) {
+            line += static_cast<char>('0' + part[i]);
         }
     }
     line += ' ';
     Joining previous = Joining::plain;
     for (bool first = true;; first = false) {
-        if (!program.take(field, length_nibbles)) {
-            return false;
+        if (!program.take(part, length_nibbles)) {
+            return cut(program);
         }
-        const std::size_t length = field[0] | field[1] << 4;
+        const std::size_t length = part[0] | part[1] << 4;
+        if (length < length_nibbles) {
+            return ListingEnd::statement_damaged;
+        }
         // The body, then the terminator.
-        if (length < length_nibbles || !program.take(field, length)) {
-            return false;
+        if (!program.take(part, length)) {
+            return cut(program);
         }
         const std::size_t body = length - length_nibbles;
         if (!first) {
-            const bool else_follows = body >= 2 && (field[0] | field[1] << 4) == else_token;
+            const bool else_follows = body >= 2 && (part[0] | part[1] << 4) == else_token;
             line += joiner(previous, else_follows);
         }
-        if (!list_statement(field, body, workspace, previous)) {
-            return false;
+        if (!list_statement(part, body, workspace, previous)) {
+            return ListingEnd::token_damaged;
         }
-        const unsigned terminator = field[body] | field[body + 1] << 4;
+        const unsigned terminator = part[body] | part[body + 1] << 4;
         if (terminator == end_of_line) {
             while (line.back() == ' ') {
                 line.pop_back();  // after the number at least a digit stays
             }
-            return true;
+            return ListingEnd::complete;
         }
-        if (terminator != next_statement || line.size() > longest_line) {
-            return false;
+        if (terminator != next_statement) {
+            return ListingEnd::statement_damaged;
+        }
+        if (line.size() > longest_line) {
+            return ListingEnd::line_too_long;
         }
     }
 }
 
 }  // namespace
 
-bool is_listable_program(std::uint16_t file_type) {
-    return file_type == basic_type || file_type == secure_type;
+std::size_t MemoryBytes::read(unsigned char* bytes, std::size_t count) {
+    const std::size_t taken = count < left_ ? count : left_;
+    std::memcpy(bytes, bytes_, taken);
+    bytes_ += taken;
+    left_ -= taken;
+    return taken;
 }
 
-bool is_private_program(std::uint16_t file_type) {
-    return file_type == private_type || file_type == private_secure_type;
-}
-
-CopyEnd list_program(InputFile& program, std::uint32_t nibble_count, BlockWriter& lines) {
+ListingEnd list_program(ByteSource& program, std::uint32_t nibble_count, LineSink& lines,
+                        const KeywordTable& keywords) {
     ProgramNibbles nibbles(program, nibble_count);
-    const auto damaged = [&nibbles] {
-        return nibbles.trouble() == CopyEnd::complete ? CopyEnd::input_short
-                                                      : nibbles.trouble();
-    };
     unsigned char header[header_nibbles];
-    if (!nibbles.take(header, header_nibbles) ||
-        (header[10] | header[11] << 4) != end_of_line) {
-        return damaged();
+    if (!nibbles.take(header, header_nibbles)) {
+        return nibbles.trouble() == ListingEnd::complete ? ListingEnd::header_damaged
+                                                         : nibbles.trouble();
     }
-    Workspace workspace;
+    if ((header[10] | header[11] << 4) != end_of_line) {
+        return ListingEnd::header_damaged;
+    }
+    Workspace workspace(keywords);
     std::string& line = workspace.text;
     while (nibbles.left() > 0) {
-        if (!list_line(nibbles, workspace)) {
-            return damaged();
+        const ListingEnd end = list_line(nibbles, workspace);
+        if (end != ListingEnd::complete) {
+            return end;
         }
         line += '\n';
-        lines.put(reinterpret_cast<const unsigned char*>(line.data()), line.size());
+        lines.put(line);
     }
-    return CopyEnd::complete;
+    return ListingEnd::complete;
 }
 
 }  // namespace velkord::basic

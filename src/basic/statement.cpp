@@ -5,33 +5,12 @@
 namespace velkord::basic {
 namespace {
 
-constexpr unsigned let = 0xC0, for_loop = 0xC3, if_then = 0xDF, else_clause = 0xF5;
-constexpr unsigned label = 0xF6, option = 0xED, external_keyword = 0xEF;
-constexpr unsigned def_fn = 0xB9, end_def = 0xBA, sub = 0xC1, end_sub = 0xC2, call = 0xF9;
-constexpr unsigned bare_name_token = 0xC4, file_name_mark = 0xDE;
-constexpr unsigned single_line = 0x7C, multi_line = 0x00;
-constexpr unsigned parameters = 0xF3, parameters_end = 0x29, call_end = 0xF8;
-constexpr unsigned separator = 0xF1, in_file = 0xF2, hash = 0x23, comment = 0xFC;
-constexpr unsigned by_reference = 0xE0, by_value = 0xE1;
-constexpr unsigned then_keyword = 0xF4;
-constexpr std::size_t link_nibbles = 5;  // where the HP-71B finds the next one
-
-// A comment that may end a statement of its own layout, and nothing after it.
-void comment_and_end(Decoder& decoder) {
-    if (decoder.at_end()) {
-        return;
-    }
-    if (decoder.byte() != comment) {
-        decoder.fail();
-        return;
-    }
-    decoder.text() += " ! ";
-    comment_text(decoder);
-    decoder.trim();
-    if (!decoder.at_end()) {
-        decoder.fail();
-    }
-}
+using namespace token;
+// In DEF FN: a definition of one line (with =) or of many.
+constexpr unsigned single_line = user_function, multi_line = marker;
+constexpr unsigned parameters = to, parameters_end = closing_parenthesis, call_end = all;
+constexpr unsigned in_file = semicolon;
+constexpr std::size_t link_nibbles = field::link;  // where the HP-71B finds the next one
 
 // 'NAME': the label's characters fill the statement.
 void list_label(Decoder& decoder) {
@@ -87,7 +66,7 @@ void list_def_fn(Decoder& decoder) {
 void list_sub(Decoder& decoder) {
     std::string& text = decoder.text();
     decoder.skip(link_nibbles);
-    if (decoder.byte() != bare_name_token) {
+    if (decoder.byte() != unquoted_name) {
         decoder.fail();
         return;
     }
@@ -131,7 +110,7 @@ void list_sub(Decoder& decoder) {
 void list_call(Decoder& decoder) {
     std::string& text = decoder.text();
     text += "CALL ";
-    if (decoder.peek() == bare_name_token) {
+    if (decoder.peek() == unquoted_name) {
         decoder.byte();
         bare_name(decoder);
     } else {
@@ -166,17 +145,12 @@ void list_call(Decoder& decoder) {
         decoder.fail();  // a CALL without its end
         return;
     }
-    if (!decoder.at_end()) {
-        if (decoder.byte() != in_file) {
-            decoder.fail();
-            return;
-        }
+    if (decoder.peek() == in_file) {
+        decoder.byte();
         text += " IN ";
         single_expression(decoder);
-        if (!decoder.at_end()) {
-            decoder.fail();
-        }
     }
+    comment_and_end(decoder);
 }
 
 // REM, !, DATA and IMAGE: the characters up to 0D, as stored.
@@ -195,14 +169,22 @@ void list_text(Decoder& decoder, const char* name) {
 void list_renumber(Decoder& decoder, const char* name) {
     std::string& text = decoder.text();
     text += name;
-    for (bool first = true; !decoder.at_end(); first = false) {
+    for (bool first = true; !decoder.at_end() && decoder.peek() != comment; first = false) {
         if (decoder.byte() != separator) {
             decoder.fail();
             return;
         }
         text += first ? ' ' : ',';
-        append_integer(text, decoder.digits(4));
+        append_integer(text, decoder.digits(field::line_number));
     }
+    comment_and_end(decoder);
+}
+
+// LIST, PLIST and MERGE: their line numbers are F1 and 4 BCD digits.
+bool takes_line_numbers(const Keyword& row) {
+    return (row.lex == lex::mainframe && row.token == list) ||
+           (row.lex == lex::builtin &&
+            (row.token == token::builtin::plist || row.token == token::builtin::merge));
 }
 
 bool is_statement_keyword(const Keyword* row) {
@@ -242,8 +224,9 @@ void list_keyword_statement(Decoder& decoder, const Keyword& row) {
         decoder.byte();  // RUN "X": the mark lists nothing
     }
     Arguments arguments(decoder);
+    arguments.line_numbers = takes_line_numbers(row);
     arguments.hash_next = (row.flags & flag_hash) != 0;  // ASSIGN #1
-    arguments.option = row.lex == 0 && row.token == option;
+    arguments.option = row.lex == lex::mainframe && row.token == option;
     list_arguments(decoder, arguments);
 }
 
@@ -253,7 +236,7 @@ void list_keyword_statement(Decoder& decoder, const Keyword& row) {
 void list_external_statement(Decoder& decoder) {
     const unsigned lex = decoder.byte();
     const unsigned token = decoder.byte();
-    const Keyword* row = find_keyword(lex, token);
+    const Keyword* row = decoder.find(lex, token);
     if (decoder.failed()) {
         return;
     }
@@ -285,12 +268,12 @@ bool list_statement(const unsigned char* nibbles, std::size_t count, Workspace& 
         return true;
     }
     const unsigned token = decoder.peek();
-    if (token != bare_name_token && is_expression_token(token)) {
+    if (token != unquoted_name && workspace.keywords.is_expression_token(token)) {
         list_assignment(decoder);  // without LET
         return !decoder.failed();
     }
     decoder.byte();
-    const Keyword* row = find_keyword(0, token);
+    const Keyword* row = workspace.keywords.find(lex::mainframe, token);
     switch (token) {
         case let:
         case for_loop:
@@ -302,7 +285,7 @@ bool list_statement(const unsigned char* nibbles, std::size_t count, Workspace& 
             text += "IF ";
             Arguments arguments(decoder);
             list_arguments(decoder, arguments);
-            if (arguments.last_token == then_keyword) {
+            if (arguments.last_token == then) {
                 joining = Joining::then_follows;  // the next statement is its THEN part
             }
             break;
@@ -331,9 +314,7 @@ bool list_statement(const unsigned char* nibbles, std::size_t count, Workspace& 
         case end_sub:
             decoder.skip(link_nibbles);
             text += row->name;
-            if (!decoder.at_end()) {
-                decoder.fail();
-            }
+            comment_and_end(decoder);  // END SUB ! comment
             break;
         case external_keyword:
             list_external_statement(decoder);

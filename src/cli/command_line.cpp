@@ -44,7 +44,8 @@ void apply_option(CommandSettings& settings, const std::string& argument) {
             settings.format_given = true;  // and LEX stays the default
             return;
         case 'B':
-            settings.format = Format::bin;
+            // /basic only as written: /b, /bin and any other word are BIN.
+            settings.format = same_word(argument, "/BASIC") ? Format::basic : Format::bin;
             settings.format_given = true;
             return;
         case 'R':
@@ -83,7 +84,9 @@ void apply_dash_word(CommandSettings& settings, const std::string& argument) {
 const OperationRow& deciding_row(const CommandSettings& settings) {
     for (const OperationRow* row = operation_rows_begin(); row != operation_rows_end(); ++row) {
         if (settings.asks(row->operation)) {
-            if (row->operation == Operation::strip_header && settings.format == Format::text) {
+            // /x with /t, or with /basic, lists a TEXT file or a program.
+            const bool lines = settings.format == Format::text || settings.format == Format::basic;
+            if (row->operation == Operation::strip_header && lines) {
                 return *find_operation_row(Operation::list_lines);
             }
             return *row;

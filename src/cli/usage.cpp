@@ -22,6 +22,7 @@ std::string usage_text() {
            "  /B : use HP-71B BIN  file type\n"
            "  /R : use HP-71B ROM  file type\n"
            "  /T : use HP-71B TEXT file type with data conversion\n"
+           "  /basic : make an HP-71B BASIC program from its text\n"
            "  /i : display header information of LIF file\n"
            "  /x : remove header from LIF file\n"
            "  /x /t : turn an HP-71B TEXT file or BASIC program into lines\n"

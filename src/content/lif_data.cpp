@@ -51,6 +51,34 @@ MeasureEnd measure_text(InputFile& input, LifData& data) {
     return MeasureEnd::measured;
 }
 
+// A BASIC program is made from its whole text, which waits in memory: a
+// text a program could be made of is small.
+MeasureEnd measure_basic(InputFile& input, LifData& data) {
+    if (is_utf16_text(input)) {
+        return MeasureEnd::utf16_text;
+    }
+    if (input.size() && *input.size() > most_basic_text) {
+        return MeasureEnd::too_large_program;
+    }
+    std::string text;
+    unsigned char block[16384];
+    while (std::size_t got = input.read(block, sizeof block)) {
+        if (text.size() + got > most_basic_text) {
+            return MeasureEnd::too_large_program;
+        }
+        text.append(reinterpret_cast<const char*>(block), got);
+    }
+    if (input.failed()) {
+        return MeasureEnd::read_failed;
+    }
+    data.program = basic::make_program(text, basic::KeywordTable::builtin());
+    if (data.program.refused()) {
+        return MeasureEnd::lines_refused;
+    }
+    data.bytes = sectors_for(data.program.body.size()) * sector_size;
+    return MeasureEnd::measured;
+}
+
 }  // namespace
 
 MeasureEnd measure_end_of(TextStatus status) {
@@ -70,6 +98,10 @@ MeasureEnd measure_lif_data(InputFile& input, Format format, LifData& data) {
     if (format == Format::text) {
         data.kind = DataKind::text;
         return measure_text(input, data);
+    }
+    if (format == Format::basic) {
+        data.kind = DataKind::basic;
+        return measure_basic(input, data);
     }
     data.kind = DataKind::raw;
     if (!input.size()) {
@@ -92,8 +124,10 @@ LifData lif_sectors(const LifHeader& header) {
 
 LifHeader lif_data_header(const std::string& name, const LifData& data) {
     // The records tell their own lengths: a TEXT header's nibble count is 0.
-    const std::uint32_t nibbles =
-        data.kind == DataKind::raw ? static_cast<std::uint32_t>(2 * data.input_bytes) : 0;
+    const std::uint32_t nibbles = data.kind == DataKind::raw
+                                      ? static_cast<std::uint32_t>(2 * data.input_bytes)
+                                  : data.kind == DataKind::basic ? data.program.nibbles
+                                                                 : 0;
     return parse_lif_header(build_lif_header(
         name, data.format, static_cast<std::uint32_t>(data.bytes / sector_size), nibbles));
 }
@@ -105,6 +139,13 @@ CopyEnd write_lif_data(InputFile& input, LifData& data, BlockWriter& out) {
         return data.scratch.rewind() && out.copy_from(data.scratch, data.bytes) == CopyEnd::complete
                    ? CopyEnd::complete
                    : CopyEnd::write_failed;
+    }
+    if (data.kind == DataKind::basic) {
+        // Made already, from the input read once.
+        const std::vector<unsigned char>& body = data.program.body;
+        out.put(body.data(), body.size());
+        out.put_repeated(0xFF, static_cast<std::size_t>(sector_fill(body.size())));
+        return CopyEnd::complete;
     }
     if (!input.rewind()) {
         return CopyEnd::read_failed;
@@ -126,6 +167,7 @@ CopyEnd write_lif_data(InputFile& input, LifData& data, BlockWriter& out) {
             return out.copy_from(input, data.bytes);
         }
         case DataKind::raw:
+        case DataKind::basic:
             break;
     }
     // The measured size exactly, so that the header describes exactly the

@@ -10,6 +10,8 @@ std::uint16_t lif_file_type(Format format) {
             return lif_type_rom;
         case Format::text:
             return lif_type_text;
+        case Format::basic:
+            return lif_type_basic;
         case Format::lex:
             break;
     }

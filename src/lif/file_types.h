@@ -27,8 +27,9 @@ constexpr std::uint16_t lif_type_purged = 0x0000;
 constexpr std::uint16_t lif_type_end = 0xFFFF;
 
 // What the add operation makes of an input: its bytes as a LEX (the
-// default), BIN or ROM file, or its lines as TEXT records.
-enum class Format { lex, bin, rom, text };
+// default), BIN or ROM file, its lines as TEXT records, or its lines as the
+// HP-71B BASIC program they are the text of.
+enum class Format { lex, bin, rom, text, basic };
 
 std::uint16_t lif_file_type(Format format);
 

@@ -106,13 +106,16 @@ Report add_header(const Name& input_name, const Name& destination, AddFormat cho
         return report_utf16_text(name);
     }
     // A raw input is measured before anything is made: a pipe has no size
-    // to put in the header, and an input may be too large.
+    // to put in the header, and an input may be too large. So is a BASIC
+    // program, whose every line must be sound before anything is written.
     LifData data;
+    std::string said;  // of a BASIC program's lines
     if (!text) {
-        const MeasureEnd measured = measure_lif_data(input, format, data);
-        if (measured != MeasureEnd::measured) {
-            return report_measure(measured, name);
+        const Report measured = report_measure(measure_lif_data(input, format, data), name, data);
+        if (measured.failed) {
+            return measured;
         }
+        said = measured.text;
     }
     // A text that might give more than a LIF file holds is measured first
     // too, so that it is refused before anything is written.
@@ -137,10 +140,11 @@ Report add_header(const Name& input_name, const Name& destination, AddFormat cho
         }
         return put_measured_data(input, destination_name, data, out);
     });
-    Report result = report_output(written, name, destination_name, report_measure(stopped, name));
+    Report result =
+        report_output(written, name, destination_name, report_measure(stopped, name, data));
     // Warnings come once the output is complete; a failure is said alone.
     if (!result.failed) {
-        result.text += warnings;
+        result.text += warnings + said;
     }
     return result;
 }

@@ -8,6 +8,46 @@
 #include "text/text_lines.h"
 
 namespace velkord {
+namespace {
+
+// The lister reads the file through these, and writes to the output.
+class FileBytes final : public basic::ByteSource {
+public:
+    explicit FileBytes(InputFile& file) : file_(file) {}
+    std::size_t read(unsigned char* bytes, std::size_t count) override {
+        return file_.read(bytes, count);
+    }
+    bool failed() const override { return file_.failed(); }
+
+private:
+    InputFile& file_;
+};
+
+class WrittenLines final : public basic::LineSink {
+public:
+    explicit WrittenLines(BlockWriter& writer) : writer_(writer) {}
+    void put(std::string_view line) override {
+        writer_.put(reinterpret_cast<const unsigned char*>(line.data()), line.size());
+    }
+
+private:
+    BlockWriter& writer_;
+};
+
+}  // namespace
+
+CopyEnd list_basic_program(InputFile& program, std::uint32_t nibble_count, BlockWriter& lines) {
+    FileBytes bytes(program);
+    WrittenLines sink(lines);
+    switch (basic::list_program(bytes, nibble_count, sink, basic::KeywordTable::builtin())) {
+        case basic::ListingEnd::complete:
+            return CopyEnd::complete;
+        case basic::ListingEnd::unreadable:
+            return CopyEnd::read_failed;
+        default:
+            return CopyEnd::input_short;  // damaged or cut: a read error in the file
+    }
+}
 
 Report list_lines(const Name& lif, const std::string& output_name) {
     InputFile input;
@@ -28,7 +68,7 @@ Report list_lines(const Name& lif, const std::string& output_name) {
     OutputOptions options;
     options.salvage = true;
     const OutputResult written = write_output(output_name, options, [&](OutputStream& out) {
-        return program ? basic::list_program(input, header.nibble_count, out.blocks())
+        return program ? list_basic_program(input, header.nibble_count, out.blocks())
                        : convert_text_lines(
                              input, std::uint64_t{header.sector_count} * sector_size, out.blocks());
     });

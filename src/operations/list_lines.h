@@ -3,7 +3,11 @@
 #ifndef VELKORD_OPERATIONS_LIST_LINES_H
 #define VELKORD_OPERATIONS_LIST_LINES_H
 
+#include <cstdint>
 #include <string>
+
+#include "files/block_writer.h"
+#include "files/input_file.h"
 
 #include "report/report.h"
 #include "volume/names.h"
@@ -18,6 +22,11 @@ namespace velkord {
 // written. At a line that cannot be read, the lines before it are kept and
 // the read error reported.
 Report list_lines(const Name& lif, const std::string& output_name);
+
+// Lists the `nibble_count` nibbles of BASIC program data in `program` into
+// `lines`. A program that is cut or damaged ends `input_short`, the lines
+// before the damage put; one that cannot be read `read_failed`.
+CopyEnd list_basic_program(InputFile& program, std::uint32_t nibble_count, BlockWriter& lines);
 
 }  // namespace velkord
 

@@ -76,10 +76,13 @@ Report prepare_file(Source& source, const Name& destination, PutMode mode, AddFo
         const LifName stored =
             stored_name.empty() ? lif_name_field(name.typed) : lif_name_of(stored_name);
         warnings += add_warnings(input, name.typed, format, stored);
-        const MeasureEnd measured = measure_lif_data(input, format.format, source.data);
-        if (measured != MeasureEnd::measured) {
-            return report_measure(measured, name.typed);
+        const Report measured =
+            report_measure(measure_lif_data(input, format.format, source.data), name.typed,
+                           source.data);
+        if (measured.failed) {
+            return measured;
         }
+        warnings += measured.text;
         file.entry = lif_data_header(std::string(), source.data);
         file.entry.name = stored;
         // As the HP-71B dates every file it writes: when its data were made.
@@ -103,7 +106,7 @@ Report prepare_file(Source& source, const Name& destination, PutMode mode, AddFo
 // wait for a writer).
 CopyEnd write_source(Source& source, BlockWriter& out) {
     InputFile input;
-    if (!source.data.scratch) {
+    if (source.data.needs_input()) {
         input = open_name(*source.name);
         if (!input) {
             return CopyEnd::read_failed;

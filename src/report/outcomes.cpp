@@ -27,10 +27,30 @@ Report report_output(const OutputResult& result, const std::string& input_name,
     return Report{};
 }
 
-Report report_measure(MeasureEnd end, const std::string& input_name) {
+namespace {
+
+// What was said of the lines of a BASIC program's text, each as
+// "file:line: message", so that an editor can jump to it.
+std::string diagnostics_text(const basic::MadeProgram& program, const std::string& input_name) {
+    const std::string file = printable_name(input_name);
+    std::string text;
+    for (const basic::Diagnostic& said : program.diagnostics) {
+        text += (said.error ? "" : "Warning: ") + file + ":" + std::to_string(said.text_line) +
+                ": " + said.message() + "\n";
+    }
+    return text;
+}
+
+}  // namespace
+
+Report report_measure(MeasureEnd end, const std::string& input_name, const LifData& data) {
     switch (end) {
         case MeasureEnd::measured:
-            break;
+            return Report{diagnostics_text(data.program, input_name), false};
+        case MeasureEnd::lines_refused:
+            return failure(diagnostics_text(data.program, input_name));
+        case MeasureEnd::too_large_program:
+            return failure(printable_name(input_name) + " is too large for an HP-71B program\n");
         case MeasureEnd::too_large:
             return report_too_large(input_name);
         case MeasureEnd::utf16_text:

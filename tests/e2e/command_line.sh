@@ -22,6 +22,7 @@ Options :
   /B : use HP-71B BIN  file type
   /R : use HP-71B ROM  file type
   /T : use HP-71B TEXT file type with data conversion
+  /basic : make an HP-71B BASIC program from its text
   /i : display header information of LIF file
   /x : remove header from LIF file
   /x /t : turn an HP-71B TEXT file or BASIC program into lines

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "basic/program.h"
+#include "operations/list_lines.h"
 #include "support/input_holding.h"
 
 namespace velkord {
@@ -112,7 +113,7 @@ inline Listing list_nibbles(const Nibbles& data, std::size_t count = SIZE_MAX,
     InputFile input = input_holding(bytes ? *bytes : packed(data));
     Bytes listed;
     BlockWriter lines(nullptr, &listed);
-    const CopyEnd end = basic::list_program(
+    const CopyEnd end = list_basic_program(
         input, static_cast<std::uint32_t>(count == SIZE_MAX ? data.size() : count), lines);
     if (!lines.flush()) {
         std::abort();
