@@ -94,6 +94,11 @@ std::optional<fs::path> next_link(const fs::path& path) {
     return next.is_absolute() ? next : path.parent_path() / next;
 }
 
+FileId id_of(const struct stat& status) {
+    return FileId{static_cast<std::uint64_t>(status.st_dev),
+                  static_cast<std::uint64_t>(status.st_ino)};
+}
+
 mode_t current_umask() {
     const mode_t mask = umask(0);
     umask(mask);
@@ -324,8 +329,7 @@ std::optional<FileId> file_id(const fs::path& path) {
     if (stat(path.c_str(), &status) != 0) {
         return std::nullopt;
     }
-    return FileId{static_cast<std::uint64_t>(status.st_dev),
-                  static_cast<std::uint64_t>(status.st_ino)};
+    return id_of(status);
 }
 
 void FileLock::release() {
@@ -361,8 +365,7 @@ LockTry try_lock_file(const fs::path& path, FileLock& lock) {
         return cause == EWOULDBLOCK ? LockTry::busy : LockTry::failed;
     }
     lock.handle_ = descriptor;
-    lock.id_ = FileId{static_cast<std::uint64_t>(status.st_dev),
-                      static_cast<std::uint64_t>(status.st_ino)};
+    lock.id_ = id_of(status);
     return LockTry::taken;
 }
 

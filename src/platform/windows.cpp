@@ -143,13 +143,12 @@ HANDLE open_to_look(const fs::path& path) {
 
 // Where a file is: its volume and its number there, which no other file on
 // that volume has while it exists.
-struct FileIdentity {
-    DWORD volume;
-    DWORD index_high;
-    DWORD index_low;
-};
+FileId id_of(const BY_HANDLE_FILE_INFORMATION& data) {
+    return FileId{data.dwVolumeSerialNumber,
+                  (std::uint64_t{data.nFileIndexHigh} << 32) | data.nFileIndexLow};
+}
 
-std::optional<FileIdentity> identity_of(const fs::path& path) {
+std::optional<FileId> identity_of(const fs::path& path) {
     const HANDLE handle = open_to_look(path);
     if (handle == INVALID_HANDLE_VALUE) {
         return std::nullopt;
@@ -160,8 +159,7 @@ std::optional<FileIdentity> identity_of(const fs::path& path) {
     if (!known) {
         return std::nullopt;
     }
-    return FileIdentity{data.dwVolumeSerialNumber, data.nFileIndexHigh,
-                        data.nFileIndexLow};
+    return id_of(data);
 }
 
 std::wstring final_path(HANDLE handle) {
@@ -237,6 +235,14 @@ BOOL WINAPI remove_and_end(DWORD) {
 // the image's bytes is ever refused.
 constexpr DWORD lock_offset_high = 0x40000000;
 
+// Opens a file to read it, sharing reading, writing and deletion with
+// every other handle, so that a run that changes a volume can replace it.
+HANDLE open_shared(const fs::path& path) {
+    return CreateFileW(path.c_str(), GENERIC_READ,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
 HANDLE handle_of(std::FILE* file) {
     return reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
 }
@@ -289,9 +295,7 @@ std::FILE* open_file(const fs::path& path, const char* mode) {
     // be able to put its new image in the place of one that another run is
     // reading. (Devices refuse that sharing: they are opened as before.)
     if (mode[0] == 'r' && file_info(path).kind == FileKind::regular) {
-        const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ,
-                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE handle = open_shared(path);
         if (handle != INVALID_HANDLE_VALUE) {
             return stream_of(handle, _O_RDONLY, "rb");
         }
@@ -364,13 +368,12 @@ std::optional<bool> same_file(const fs::path& first, const fs::path& second) {
                CompareStringOrdinal(first_device->c_str(), -1,
                                     second_device->c_str(), -1, TRUE) == CSTR_EQUAL;
     }
-    const std::optional<FileIdentity> a = identity_of(first);
-    const std::optional<FileIdentity> b = identity_of(second);
+    const std::optional<FileId> a = identity_of(first);
+    const std::optional<FileId> b = identity_of(second);
     if (!a || !b) {
         return std::nullopt;
     }
-    return a->volume == b->volume && a->index_high == b->index_high &&
-           a->index_low == b->index_low;
+    return *a == *b;
 }
 
 fs::path link_target(const fs::path& path) {
@@ -508,14 +511,7 @@ void flush_folder(const fs::path&) {
     // Windows flushes no folder; its file systems log the replacement.
 }
 
-std::optional<FileId> file_id(const fs::path& path) {
-    const std::optional<FileIdentity> identity = identity_of(path);
-    if (!identity) {
-        return std::nullopt;
-    }
-    return FileId{identity->volume,
-                  (std::uint64_t{identity->index_high} << 32) | identity->index_low};
-}
+std::optional<FileId> file_id(const fs::path& path) { return identity_of(path); }
 
 void FileLock::release() {
     if (handle_ != no_handle) {
@@ -526,9 +522,7 @@ void FileLock::release() {
 
 LockTry try_lock_file(const fs::path& path, FileLock& lock) {
     lock.release();
-    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE handle = open_shared(path);
     if (handle == INVALID_HANDLE_VALUE) {
         return LockTry::failed;
     }
@@ -545,8 +539,7 @@ LockTry try_lock_file(const fs::path& path, FileLock& lock) {
                                                                            : LockTry::failed;
     }
     lock.handle_ = reinterpret_cast<std::intptr_t>(handle);
-    lock.id_ = FileId{data.dwVolumeSerialNumber,
-                      (std::uint64_t{data.nFileIndexHigh} << 32) | data.nFileIndexLow};
+    lock.id_ = id_of(data);
     return LockTry::taken;
 }
 
