@@ -1,9 +1,9 @@
 // Any bytes as a volume image, changed as a user would: a file put on (new,
 // or replacing one), two at once, or one purged. When velkord accepts the
 // change, the result is no more damaged than the image was, the sectors
-// before the directory and every file it did not touch (its entry but for
-// the start sector, and its sectors, wherever packing moved them) are as
-// they were, and the new files read back byte for byte; the image is no
+// before the directory and every file it did not touch (one its names do
+// not mean, one name one file: its entry but for the start sector, and its
+// sectors, wherever packing moved them) are as they were, and the new files read back byte for byte; the image is no
 // shorter, and longer by the new files' sectors at most, and what lies past
 // the capacity is as it was. When it refuses, the image is unchanged.
 // Either way nothing is left beside it.
@@ -98,9 +98,26 @@ bool typable(const LifName& field) {
            lif_name_of(name) == field;
 }
 
-bool touched(const LifHeader& entry, const std::vector<LifName>& names) {
-    return std::any_of(names.begin(), names.end(),
-                       [&](const LifName& name) { return same_lif_name(name, entry.name); });
+bool holds(const std::vector<LifName>& names, const LifName& name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// The name fields of the live files that `wanted` means: itself where a
+// file has it exactly, else the one field that matches it without regard
+// to case; nothing, and `ambiguous`, where several different fields do.
+std::vector<LifName> meant(const std::vector<LifHeader>& files, const LifName& wanted,
+                           bool& ambiguous) {
+    std::vector<LifName> loose;
+    for (const LifHeader& entry : files) {
+        if (entry.name == wanted) {
+            return {wanted};
+        }
+        if (same_lif_name(entry.name, wanted) && !holds(loose, entry.name)) {
+            loose.push_back(entry.name);
+        }
+    }
+    ambiguous = ambiguous || loose.size() > 1;
+    return loose.size() == 1 ? loose : std::vector<LifName>{};
 }
 
 }  // namespace
@@ -167,6 +184,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         return 0;
     }
     check(!old.damaged);
+    // The files the change purges or replaces, by the one-name-one-file
+    // rule, and those it puts on, by their names as stored.
+    bool ambiguous = false;
+    std::vector<LifName> touched_names = names;
+    for (const LifName& name : names) {
+        for (const LifName& field : meant(old.files, name, ambiguous)) {
+            touched_names.push_back(field);
+        }
+    }
+    check(!ambiguous);
+    const auto touched = [&touched_names](const LifHeader& entry) {
+        return holds(touched_names, entry.name);
+    };
     const Directory now = read_directory(image_name);
     check(now.volume && !now.damaged);
     const std::uint64_t label_end = std::uint64_t{old.label.label.directory_start} * sector_size;
@@ -186,12 +216,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     std::vector<const LifHeader*> kept_before;
     std::vector<const LifHeader*> kept_after;
     for (const LifHeader& entry : old.files) {
-        if (!touched(entry, names)) {
+        if (!touched(entry)) {
             kept_before.push_back(&entry);
         }
     }
     for (const LifHeader& entry : now.files) {
-        if (!touched(entry, names)) {
+        if (!touched(entry)) {
             kept_after.push_back(&entry);
         }
     }
@@ -210,7 +240,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     expected.resize(sectors_for(data.size()) * sector_size, '\xFF');
     std::size_t found = 0;
     for (const LifHeader& entry : now.files) {
-        if (touched(entry, names)) {
+        if (holds(names, entry.name)) {
             ++found;
             check(entry.file_type == lif_type_lex && entry.nibble_count == 2 * data.size() &&
                   sectors_of(after, entry) == expected);
