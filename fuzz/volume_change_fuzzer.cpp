@@ -153,7 +153,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         write_file(input, data);
     }
 
-    const bool done = !run_command_line(arguments, [](const std::string&) {}).failed;
+    const bool done = !run_command_line(arguments, [](const std::string&, bool) {}).failed;
     const std::string after = read_file(image_name);
     if (!done) {
         check(after == before);
