@@ -22,7 +22,7 @@ std::string read_file(const std::string& name) {
 }
 
 bool run(const std::vector<std::string>& arguments) {
-    return !run_command_line(arguments, [](const std::string&) {}).failed;
+    return !run_command_line(arguments, [](const std::string&, bool) {}).failed;
 }
 
 }  // namespace

@@ -173,7 +173,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         write_file(input, data);
     }
 
-    const bool done = !run_command_line(arguments, [](const std::string&) {}).failed;
+    const bool done = !run_command_line(arguments, [](const std::string&, bool) {}).failed;
     const std::string after = read_file(image_name);
     // Nothing is left beside the volume, whatever happened.
     for (const auto& file : std::filesystem::directory_iterator(work_folder())) {

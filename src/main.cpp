@@ -15,8 +15,11 @@ int run(const std::vector<std::string>& arguments) {
         velkord::platform::prepare_process();
         bool printed = true;
         // The catalog of a large volume is printed as it is made.
-        const auto print_now = [&printed](const std::string& text) {
-            printed = velkord::platform::print(text) && printed;
+        const auto print_now = [&printed](const std::string& text, bool to_error_stream) {
+            printed = velkord::platform::print(text, to_error_stream
+                                                         ? velkord::platform::Stream::error
+                                                         : velkord::platform::Stream::output) &&
+                      printed;
         };
         const velkord::Report report = velkord::run_command_line(arguments, print_now);
         printed = velkord::platform::print(

@@ -232,7 +232,7 @@ Report refuse_last_name(const Command& command) {
 
 }  // namespace
 
-Report run_command_line(const std::vector<std::string>& arguments, const TextOut& out) {
+Report run_command_line(const std::vector<std::string>& arguments, const Printer& print) {
     const Command command = make_command(arguments);
     Report refused = refuse_last_name(command);
     if (refused.failed) {
@@ -254,11 +254,13 @@ Report run_command_line(const std::vector<std::string>& arguments, const TextOut
             break;
     }
     const OperationRow& row = *find_operation_row(command.operation);
-    Report report = row.run(command, out);
-    if (writes_last_name(row.names)) {
-        // The data go to standard output: the messages must not mix with them.
-        report.to_error_stream = names_standard_output(command.destination.typed);
-    }
+    // Where the data go to standard output, the messages must not mix with them.
+    const bool to_error_stream =
+        writes_last_name(row.names) && names_standard_output(command.destination.typed);
+    Report report = row.run(command, [&print, to_error_stream](const std::string& text) {
+        print(text, to_error_stream);
+    });
+    report.to_error_stream = to_error_stream;
     return report;
 }
 

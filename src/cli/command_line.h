@@ -29,9 +29,9 @@ Operation choose_operation(const CommandSettings& settings, LastName last = Last
 Command make_command(const std::vector<std::string>& arguments);
 
 // Runs the one operation the arguments ask for. The text of an operation
-// whose text grows with its input goes to `out` as it is made; the rest
+// whose text grows with its input goes to `print` as it is made; the rest
 // comes back in the report.
-Report run_command_line(const std::vector<std::string>& arguments, const TextOut& out);
+Report run_command_line(const std::vector<std::string>& arguments, const Printer& print);
 
 }  // namespace velkord
 

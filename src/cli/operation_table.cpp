@@ -35,9 +35,10 @@ Report run_list_lines(const Command& command, const TextOut&) {
 }
 
 // Onto a volume, files are put; elsewhere they are copied out.
-Report run_copy_files(const Command& command, const TextOut&) {
+Report run_copy_files(const Command& command, const TextOut& out) {
     return is_on_volume(command.destination)
-               ? put_on_volume(command.inputs, command.destination, PutMode::copy, command.format)
+               ? put_on_volume(command.inputs, command.destination, PutMode::copy, command.format,
+                               out)
                : copy_files(command.inputs, command.destination);
 }
 
@@ -49,10 +50,11 @@ Report run_new_volume(const Command& command, const TextOut&) {
     return new_volume(command.destination);
 }
 
-Report run_add_header(const Command& command, const TextOut&) {
+Report run_add_header(const Command& command, const TextOut& out) {
     return is_on_volume(command.destination)
-               ? put_on_volume(command.inputs, command.destination, PutMode::add, command.format)
-               : add_header(command.inputs.front(), command.destination, command.format);
+               ? put_on_volume(command.inputs, command.destination, PutMode::add, command.format,
+                               out)
+               : add_header(command.inputs.front(), command.destination, command.format, out);
 }
 
 // `/c`, `/p` and `/n` count only as written, or as their long forms: a

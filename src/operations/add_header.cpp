@@ -89,7 +89,8 @@ std::string add_warnings(InputFile& input, const std::string& input_name, AddFor
     return warnings;
 }
 
-Report add_header(const Name& input_name, const Name& destination, AddFormat chosen) {
+Report add_header(const Name& input_name, const Name& destination, AddFormat chosen,
+                  const TextOut& out) {
     const Format format = chosen.format;
     const std::string& name = input_name.typed;
     const std::string& destination_name = destination.typed;
@@ -109,13 +110,12 @@ Report add_header(const Name& input_name, const Name& destination, AddFormat cho
     // to put in the header, and an input may be too large. So is a BASIC
     // program, whose every line must be sound before anything is written.
     LifData data;
-    std::string said;  // of a BASIC program's lines
     if (!text) {
-        const Report measured = report_measure(measure_lif_data(input, format, data), name, data);
+        const Report measured =
+            report_measure(measure_lif_data(input, format, data), name, data, out);
         if (measured.failed) {
             return measured;
         }
-        said = measured.text;
     }
     // A text that might give more than a LIF file holds is measured first
     // too, so that it is refused before anything is written.
@@ -140,11 +140,13 @@ Report add_header(const Name& input_name, const Name& destination, AddFormat cho
         }
         return put_measured_data(input, destination_name, data, out);
     });
-    Report result =
-        report_output(written, name, destination_name, report_measure(stopped, name, data));
+    // (Only a TEXT input is measured here, and says nothing when it can be.)
+    Report result = report_output(
+        written, name, destination_name,
+        stopped == MeasureEnd::measured ? Report{} : report_measure(stopped, name, data, out));
     // Warnings come once the output is complete; a failure is said alone.
     if (!result.failed) {
-        result.text += warnings + said;
+        result.text += warnings;
     }
     return result;
 }

@@ -23,7 +23,9 @@ struct AddFormat {
 // data, then 0xFF to the sector boundary. Failures of the input that can be
 // seen before writing (missing, the destination itself, too large) leave
 // the destination untouched.
-Report add_header(const Name& input, const Name& destination, AddFormat format);
+// What is said of a BASIC program's lines goes to `out` as it is found.
+Report add_header(const Name& input, const Name& destination, AddFormat format,
+                  const TextOut& out);
 
 // The warnings for an add that is likely a slip: an input that is a LIF file
 // or a volume already, a stored name that the HP-71B cannot use, and text

@@ -47,7 +47,7 @@ Report refuse_lif_input(const Name& name, InputFile& input) {
 
 // The entry and data of the file that `source` gives, and its warnings.
 Report prepare_file(Source& source, const Name& destination, PutMode mode, AddFormat format,
-                    NewFile& file, std::string& warnings) {
+                    NewFile& file, std::string& warnings, const TextOut& out) {
     const Name& name = *source.name;
     InputFile input;
     Report opened = open_named(name, input);
@@ -76,13 +76,11 @@ Report prepare_file(Source& source, const Name& destination, PutMode mode, AddFo
         const LifName stored =
             stored_name.empty() ? lif_name_field(name.typed) : lif_name_of(stored_name);
         warnings += add_warnings(input, name.typed, format, stored);
-        const Report measured =
-            report_measure(measure_lif_data(input, format.format, source.data), name.typed,
-                           source.data);
+        const Report measured = report_measure(measure_lif_data(input, format.format, source.data),
+                                               name.typed, source.data, out);
         if (measured.failed) {
             return measured;
         }
-        warnings += measured.text;
         file.entry = lif_data_header(std::string(), source.data);
         file.entry.name = stored;
         // As the HP-71B dates every file it writes: when its data were made.
@@ -132,7 +130,7 @@ Report name_every_file(const Name& volume, std::deque<Name>& names) {
 }  // namespace
 
 Report put_on_volume(const std::vector<Name>& inputs, const Name& destination, PutMode mode,
-                     AddFormat format) {
+                     AddFormat format, const TextOut& out) {
     const std::string& image_name = destination.file;
     VolumeChange change;
     Report checked = report_change(check_volume_for_change(image_name, true), image_name, change);
@@ -165,7 +163,7 @@ Report put_on_volume(const std::vector<Name>& inputs, const Name& destination, P
     std::map<std::string, std::string> stored;  // by name in capitals: the input
     for (Source& source : sources) {
         NewFile file;
-        Report prepared = prepare_file(source, destination, mode, format, file, warnings);
+        Report prepared = prepare_file(source, destination, mode, format, file, warnings, out);
         if (prepared.failed) {
             return prepared;
         }

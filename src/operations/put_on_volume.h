@@ -25,8 +25,9 @@ enum class PutMode { add, copy };
 // there is replaced. Two inputs that would be stored under one name, an
 // input with no name a volume can hold, and, when adding, an input that is
 // a LIF file or a volume already, are refused before anything changes.
+// What is said of a BASIC program's lines goes to `out` as it is found.
 Report put_on_volume(const std::vector<Name>& inputs, const Name& destination, PutMode mode,
-                     AddFormat format);
+                     AddFormat format, const TextOut& out);
 
 }  // namespace velkord
 

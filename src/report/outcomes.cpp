@@ -30,25 +30,36 @@ Report report_output(const OutputResult& result, const std::string& input_name,
 namespace {
 
 // What was said of the lines of a BASIC program's text, each as
-// "file:line: message", so that an editor can jump to it.
-std::string diagnostics_text(const basic::MadeProgram& program, const std::string& input_name) {
+// "file:line: message", so that an editor can jump to it; handed on in
+// pieces of about 64 KiB.
+void put_diagnostics(const basic::MadeProgram& program, const std::string& input_name,
+                     const TextOut& out) {
     const std::string file = printable_name(input_name);
     std::string text;
     for (const basic::Diagnostic& said : program.diagnostics) {
         text += (said.error ? "" : "Warning: ") + file + ":" + std::to_string(said.text_line) +
                 ": " + said.message() + "\n";
+        if (text.size() >= 64 * 1024) {
+            out(text);
+            text.clear();
+        }
     }
-    return text;
+    if (!text.empty()) {
+        out(text);
+    }
 }
 
 }  // namespace
 
-Report report_measure(MeasureEnd end, const std::string& input_name, const LifData& data) {
+Report report_measure(MeasureEnd end, const std::string& input_name, const LifData& data,
+                      const TextOut& out) {
     switch (end) {
         case MeasureEnd::measured:
-            return Report{diagnostics_text(data.program, input_name), false};
+            put_diagnostics(data.program, input_name, out);
+            return Report{};
         case MeasureEnd::lines_refused:
-            return failure(diagnostics_text(data.program, input_name));
+            put_diagnostics(data.program, input_name, out);
+            return Report{std::string(), true};
         case MeasureEnd::too_large_program:
             return failure(printable_name(input_name) + " is too large for an HP-71B program\n");
         case MeasureEnd::too_large:

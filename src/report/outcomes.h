@@ -19,9 +19,11 @@ namespace velkord {
 Report report_output(const OutputResult& result, const std::string& input_name,
                      const std::string& output_name, const Report& stopped = Report{});
 
-// Why the data of `input_name` could not be measured; when they were, the
-// warnings of a BASIC program made from it.
-Report report_measure(MeasureEnd end, const std::string& input_name, const LifData& data);
+// Why the data of `input_name` could not be measured. What is said of the
+// lines of a BASIC program made from it, refused or not, goes to `out`:
+// there may be a great many.
+Report report_measure(MeasureEnd end, const std::string& input_name, const LifData& data,
+                      const TextOut& out);
 
 // What a user must hear of how changing the volume `image_name` ended.
 Report report_change(const ChangeOutcome& outcome, const std::string& image_name,

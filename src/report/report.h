@@ -11,8 +11,13 @@
 namespace velkord {
 
 // Where an operation whose text grows with its input (the catalog of a
-// volume) puts that text as it goes, so that it is never held whole.
+// volume, the refused lines of a long text) puts that text as it goes, so
+// that it is never held whole.
 using TextOut = std::function<void(const std::string& text)>;
+
+// How the program's entry prints such text: to standard output, or, in a
+// run whose output is standard output itself, to standard error.
+using Printer = std::function<void(const std::string& text, bool to_error_stream)>;
 
 struct Report {
     std::string text;
