@@ -222,11 +222,12 @@ private:
 LockTry try_lock_file(const std::filesystem::path& path, FileLock& lock);
 
 // Copies up to `count` bytes of `from`, from `from_offset` on, to `to` at
-// `to_offset`, inside the system: copy_file_range() on Linux, which clones
-// them on file systems that can. The bytes copied: fewer, even none, where
-// the system refuses or has no such call (the caller copies the rest
-// itself, and learns then of any real failure). Neither stream's position
-// moves.
+// `to_offset`, inside the system: copy_file_range() on Linux, on the file
+// systems where it clones them or copies them on a server. The bytes
+// copied: fewer, even none, where the system refuses, has no such call or
+// would only copy them more slowly than reading and writing (the caller
+// copies the rest itself, and learns then of any real failure). Neither
+// stream's position moves.
 std::uint64_t copy_in_system(std::FILE* from, std::uint64_t from_offset, std::FILE* to,
                              std::uint64_t to_offset, std::uint64_t count);
 

@@ -3,6 +3,9 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#ifdef __linux__
+#include <sys/vfs.h>
+#endif
 #include <time.h>
 #include <unistd.h>
 
@@ -369,11 +372,41 @@ LockTry try_lock_file(const fs::path& path, FileLock& lock) {
     return LockTry::taken;
 }
 
+#ifdef __linux__
+namespace {
+
+// True for a file system where copy_file_range() saves work: it clones
+// the extents (Btrfs, XFS, OCFS2, bcachefs, ZFS) or copies on the server
+// (NFS, SMB). Elsewhere (ext4, tmpfs...) it copies the bytes through the
+// page cache, slower than reading and writing them in large blocks.
+bool copies_in_place(int descriptor) {
+    struct statfs system;
+    if (fstatfs(descriptor, &system) != 0) {
+        return false;
+    }
+    switch (static_cast<unsigned long>(system.f_type)) {
+        case 0x9123683EUL:  // Btrfs
+        case 0x58465342UL:  // XFS
+        case 0x7461636FUL:  // OCFS2
+        case 0xCA451A4EUL:  // bcachefs
+        case 0x2FC12FC1UL:  // ZFS
+        case 0x6969UL:      // NFS
+        case 0xFE534D42UL:  // SMB2
+        case 0xFF534D42UL:  // CIFS
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+#endif
+
 std::uint64_t copy_in_system(std::FILE* from, std::uint64_t from_offset, std::FILE* to,
                              std::uint64_t to_offset, std::uint64_t count) {
     std::uint64_t copied = 0;
 #ifdef __linux__
-    if (from_offset > INT64_MAX || to_offset > INT64_MAX) {
+    if (from_offset > INT64_MAX || to_offset > INT64_MAX || !copies_in_place(fileno(to))) {
         return 0;
     }
     loff_t in = static_cast<loff_t>(from_offset);
