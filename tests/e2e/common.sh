@@ -7,9 +7,11 @@ export LC_ALL=C
 : "${VELKORD:?VELKORD must name the velkord executable}"
 work=$(mktemp -d)
 mounts=()
+links=()
 cleanup() {
-    local mount
+    local mount link
     for mount in ${mounts[@]+"${mounts[@]}"}; do umount "$mount" || true; done
+    for link in ${links[@]+"${links[@]}"}; do rm -f "$link"; done
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -75,6 +77,24 @@ same_bytes() {
 # there is one and the tool writes to it directly (not through wine).
 full_disk() {
     [ -w /dev/full ] && [ -z "${VELKORD_RUNNER:-}" ] && ln -s /dev/full full
+}
+
+# drive_letter LETTER...: under wine, makes the first free one of these drive
+# letters lead to this folder (as SUBST or a mapped network drive does on
+# Windows) and puts it in $drive, and its link in $drive_link; it goes when
+# the test ends.
+dosdevices=${WINEPREFIX:-$HOME/.wine}/dosdevices
+drive_letter() {
+    local letter
+    for letter; do
+        if ln -s "$work" "$dosdevices/$letter:" 2> /dev/null; then
+            drive=$letter
+            drive_link=$dosdevices/$letter:
+            links+=("$drive_link")
+            return
+        fi
+    done
+    fail "no free drive letter in $dosdevices"
 }
 
 # small_disk DIR: mounts a 64 KiB file system on the new folder DIR, where the

@@ -19,16 +19,7 @@ cp in.bin keep.bin
 
 # Another drive letter for this folder, as SUBST or a mapped network drive
 # gives on Windows.
-dosdevices=${WINEPREFIX:-$HOME/.wine}/dosdevices
-drive=
-for letter in y x w v u t s r q p; do
-    if ln -s "$work" "$dosdevices/$letter:" 2> /dev/null; then
-        drive=$letter
-        break
-    fi
-done
-[ -n "$drive" ] || fail "no free drive letter in $dosdevices"
-trap 'rm -f "$dosdevices/$drive:"; cleanup' EXIT
+drive_letter y x w v u t s r q p
 
 # One file or device under two names is refused, and the input kept.
 long=$(printf 'a-folder-with-a-rather-long-name-%02d\\' 1 2 3 4 5 6 7 8)
@@ -53,8 +44,7 @@ done
 
 # Gone before the long paths below: while another drive letter reaches this
 # folder, wine 8's ReplaceFileW crashes the program on a long path in it.
-rm "$dosdevices/$drive:"
-trap cleanup EXIT
+rm "$drive_link"
 
 # A device is written as it is: nothing is made in its place.
 mkdir sub

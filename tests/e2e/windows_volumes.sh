@@ -4,20 +4,10 @@
 source "$(dirname "$0")/common.sh"
 [ -n "${VELKORD_RUNNER:-}" ] || exit 0
 
-# A drive letter for this folder.
-dosdevices=${WINEPREFIX:-$HOME/.wine}/dosdevices
-drive=
-for letter in p o n m l k j i h g; do
-    if ln -s "$work" "$dosdevices/$letter:" 2> /dev/null; then
-        drive=$letter
-        break
-    fi
-done
-[ -n "$drive" ] || fail "no free drive letter in $dosdevices"
+drive_letter p o n m l k j i h g
 holder_input=
 cleanup_windows() {
     [ -z "$holder_input" ] || exec 3>&-
-    rm -f "$dosdevices/$drive:"
     cleanup
 }
 trap cleanup_windows EXIT
