@@ -16,11 +16,7 @@ bool is_option(const std::string& argument) {
 }
 
 bool same_word(const std::string& argument, const char* word) {
-    std::string upper;
-    for (const char c : argument) {
-        upper += ascii_upper(c);
-    }
-    return upper == word;
+    return ascii_upper_text(argument) == word;
 }
 
 // A row's option: '/' and its letter, then any word, or only its long form

@@ -108,6 +108,11 @@ std::uint64_t lif_data_bytes(const LifHeader& header) {
     return std::uint64_t{header.sector_count} * sector_size;
 }
 
+std::string ascii_upper_text(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), ascii_upper);
+    return text;
+}
+
 std::string lif_name_text(const LifName& name) {
     std::size_t size = name.size();
     while (size > 0 && name[size - 1] == ' ') {

@@ -80,6 +80,9 @@ constexpr char ascii_upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+// `text` with its letters a-z in upper case, every other byte as it is.
+std::string ascii_upper_text(std::string text);
+
 // The name field as text, without its trailing spaces.
 std::string lif_name_text(const LifName& name);
 

@@ -27,16 +27,11 @@ struct CopyJob {
     bool identical = false;  // the output holds exactly its bytes already
 };
 
-std::string upper_case(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), ascii_upper);
-    return text;
-}
-
 // The names Windows takes for a device, whatever follows them: CON, PRN,
 // AUX, NUL, CONIN$, CONOUT$, COM0-COM9 and LPT0-LPT9, and COM or LPT with a
 // superscript 1, 2 or 3.
 bool is_windows_device(const std::string& name) {
-    const std::string stem = upper_case(name.substr(0, name.find_first_of(". ")));
+    const std::string stem = ascii_upper_text(name.substr(0, name.find_first_of(". ")));
     for (const char* device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"}) {
         if (stem == device) {
             return true;

@@ -55,8 +55,7 @@ std::string expected_label(const std::string& name) {
         first += stem.substr(at, length);
         at += length;
     }
-    std::transform(first.begin(), first.end(), first.begin(), ascii_upper);
-    return first;
+    return ascii_upper_text(first);
 }
 
 VolumeLabel new_label(const std::string& name) {

@@ -1,6 +1,5 @@
 #include "operations/put_on_volume.h"
 
-#include <algorithm>
 #include <deque>
 #include <map>
 
@@ -167,9 +166,8 @@ Report put_on_volume(const std::vector<Name>& inputs, const Name& destination, P
         if (prepared.failed) {
             return prepared;
         }
-        std::string name = lif_name_text(file.entry.name);
-        std::transform(name.begin(), name.end(), name.begin(), ascii_upper);
-        const auto [earlier, added] = stored.emplace(name, file.input_name);
+        const auto [earlier, added] =
+            stored.emplace(ascii_upper_text(lif_name_text(file.entry.name)), file.input_name);
         if (!added) {
             return failure("Error: " + printable_name(earlier->second) + " and " +
                            printable_name(file.input_name) + " would both be stored as " +
